@@ -1,0 +1,47 @@
+// The event table: which handler runs on which event of which control, and the failure guard
+// that every delivered event runs under.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace tarnolo {
+
+enum class Event {
+  Click,   // a button or menu item click, a click in the total cell, a radio group's change
+  Scroll,  // one scroll notification of a slider
+};
+
+// Presents a failure that left a handler: the text of the failure box, full stop included.
+using FailureReporter = std::function<void(const std::string& text)>;
+
+// Runs an action so that no exception leaves it: a failure goes to the reporter (one box) and
+// the floating-point setting is loaded again. Returns true when the action completed.
+bool runGuarded(const std::function<void()>& action, const FailureReporter& report);
+
+class EventTable {
+ public:
+  using Handler = std::function<void()>;
+
+  void bind(std::string_view control, Event event, Handler handler);
+  bool has(std::string_view control, Event event) const;
+
+  // Runs the bound handler, unguarded: a failure leaves invoke. Used where the program itself
+  // raises an event (a radio group whose selection the program changes). Nothing bound: nothing.
+  void invoke(std::string_view control, Event event) const;
+
+  // A user's event: runs the bound handler under the failure guard. Returns false when the
+  // handler failed (the failure has then been reported), true otherwise.
+  bool deliver(std::string_view control, Event event) const;
+
+  void setFailureReporter(FailureReporter report) { report_ = std::move(report); }
+
+ private:
+  std::map<std::pair<std::string, Event>, Handler, std::less<>> handlers_;
+  FailureReporter report_;
+};
+
+}  // namespace tarnolo

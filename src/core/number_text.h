@@ -1,0 +1,47 @@
+// Numbers to text and back: the only conversions of the program, with the decimal separator of
+// the user's locale.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "core/arithmetic.h"
+
+namespace tarnolo {
+
+// General format with 15 significant digits; fixed notation for decimal exponents -3..15
+// (0.0001 up to, not including, 1E15), scientific otherwise. Never fails.
+//   RealToText(0.9 * 100, '.')  -> "90"        RealToText(0.00001L, '.') -> "1E-5"
+//   RealToText(1.0L / 3, ',')   -> "0,333333333333333"   RealToText(-0.0L, '.') -> "0"
+//   RealToText(1e15L, '.')      -> "1E15"      RealToText(-1.5e-7L, '.') -> "-1.5E-7"
+std::string RealToText(Ext value, char separator);
+
+// The decimal digits, "-" first when negative: -2147483648 -> "-2147483648".
+std::string IntegerToText(int32_t value);
+
+// Decimal ("  +42", "007", "-2147483648") or unsigned hexadecimal ("$1F", "0x1f", "x10",
+// "$FFFFFFFF" -> -1) after leading spaces. Raises ConvertError
+// "'<text>' is not a valid integer value" for anything else, the text quoted unchanged.
+int32_t TextToInteger(const std::string& text);
+
+// Spaces, optional sign, digits with at most one separator, optional exponent ("1E", "1e+" and
+// "2E-2" read), spaces. Raises ConvertError "'<text>' is not a valid floating point value" for
+// anything else and for a value beyond the extended range ("1e5000").
+Ext TextToReal(const std::string& text, char separator);
+
+// The process-wide decimal separator: "." until read from the locale.
+char decimalSeparator();
+void setDecimalSeparator(char separator);
+
+// Where the separator comes from: the first character of the locale's decimal-separator
+// setting, or an empty text when it cannot be read. The window installs the toolkit's locale;
+// the default reads the C library's locale of the environment.
+using SeparatorSource = std::function<std::string()>;
+void setSeparatorSource(SeparatorSource source);
+
+// Reads the separator again (at start-up and when the regional settings change). Falls back
+// to "." when the setting cannot be read or does not start with a one-byte character.
+void readDecimalSeparator();
+
+}  // namespace tarnolo

@@ -1,0 +1,169 @@
+// tarnolo-replay: a user session as a script.
+#include "replay.h"
+
+#include <cstdio>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "core/number_text.h"
+
+namespace tarnolo::replay {
+
+namespace {
+
+struct Step {
+  std::string verb, name, rest;  // rest: everything after "verb name "
+};
+
+Step parse(const std::string& line) {
+  Step step;
+  const size_t verbEnd = line.find(' ');
+  step.verb = line.substr(0, verbEnd);
+  if (verbEnd == std::string::npos) return step;
+  const size_t nameEnd = line.find(' ', verbEnd + 1);
+  step.name =
+      line.substr(verbEnd + 1, nameEnd == std::string::npos ? nameEnd : nameEnd - verbEnd - 1);
+  if (nameEnd != std::string::npos) step.rest = line.substr(nameEnd + 1);
+  return step;
+}
+
+bool parseInt(const std::string& text, int32_t& value) {
+  std::istringstream in(text);
+  long long v = 0;
+  if (!(in >> v) || !in.eof() || v < INT32_MIN || v > INT32_MAX) return false;
+  value = static_cast<int32_t>(v);
+  return true;
+}
+
+// Runs one step; returns an empty text or why it cannot run.
+std::string runStep(const Step& step, ModelSession& session) {
+  ControlModel& model = session.model;
+  if (step.verb == "separator") {
+    if (step.name.size() != 1 || !step.rest.empty()) return "separator needs one character";
+    setDecimalSeparator(step.name[0]);
+    return "";
+  }
+  if (step.verb != "set" && step.verb != "click" && step.verb != "select" && step.verb != "scroll")
+    return "unknown step '" + step.verb + "'";
+  if (!model.has(step.name)) return "unknown control '" + step.name + "'";
+  const ControlKind kind = model.control(step.name).kind;
+  int32_t number = 0;
+  if (step.verb == "set") {
+    if (kind != ControlKind::TextBox && kind != ControlKind::MaskedCell &&
+        kind != ControlKind::LimitCell)
+      return step.name + " has no text";
+    model.setText(step.name, step.rest);
+  } else if (step.verb == "click") {
+    if (!step.rest.empty()) return "click takes only a control name";
+    model.userClick(step.name);
+  } else if (!parseInt(step.rest, number)) {
+    return step.verb + " needs an integer";
+  } else if (step.verb == "select") {
+    if (kind != ControlKind::RadioGroup) return step.name + " is no radio group";
+    model.userSelect(step.name, number);
+  } else {
+    if (kind != ControlKind::Slider) return step.name + " is no slider";
+    model.userScroll(step.name, number);
+  }
+  return "";
+}
+
+std::string hexFloat(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%a", value);
+  return buffer;
+}
+
+void printControl(const ModelControl& c, const View& view, std::ostream& out) {
+  out << "control\t" << c.name;
+  switch (c.kind) {
+    case ControlKind::TextBox:
+    case ControlKind::MaskedCell:
+    case ControlKind::LimitCell:
+      out << "\ttext=" << jsonString(view.text(c.name));
+      break;
+    case ControlKind::Bar:
+      out << "\tprogress=" << c.value;
+      break;
+    case ControlKind::Slider:
+      out << "\tposition=" << c.value;
+      break;
+    case ControlKind::RadioGroup:
+      out << "\titemindex=" << c.value;
+      break;
+    case ControlKind::Button:
+    case ControlKind::MenuItem:
+      break;
+  }
+  out << "\tenabled=" << c.enabled << "\tvisible=" << c.visible << "\n";
+}
+
+}  // namespace
+
+int runScript(std::istream& script, ModelSession& session, std::ostream& err) {
+  std::string line;
+  for (int number = 1; std::getline(script, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    const std::string why = runStep(parse(line), session);
+    if (!why.empty()) {
+      err << "line " << number << ": " << why << "\n";
+      return 2;
+    }
+  }
+  return 0;
+}
+
+void printSnapshot(const ModelSession& session, std::ostream& out) {
+  const ControlModel& model = session.model;
+  for (const Message& m : model.messages())
+    out << (m.kind == Message::Notice ? "notice\t" : "error\t") << m.text << "\n";
+  for (const ModelControl& c : model.controls()) {
+    if (c.kind != ControlKind::MenuItem) printControl(c, model, out);
+  }
+  out << "height\t" << model.clientHeight() << "\n";
+  const CaseState& s = session.calculator.state();
+  const std::pair<const char*, int32_t> counts[] = {{"vp", s.vp},
+                                                    {"fp", s.fp},
+                                                    {"fn", s.fn},
+                                                    {"vn", s.vn},
+                                                    {"enfermos", s.enfermos},
+                                                    {"sanos", s.sanos},
+                                                    {"positivos", s.positivos},
+                                                    {"negativos", s.negativos},
+                                                    {"total", s.total}};
+  for (const auto& [name, value] : counts) out << "state\t" << name << "\t" << value << "\n";
+  const std::pair<const char*, double> reals[] = {
+      {"sens", s.sens},         {"esp", s.esp},           {"vpp", s.vpp},
+      {"vpn", s.vpn},           {"prev", s.prev},         {"prevap", s.prevap},
+      {"cpp", s.cpp},           {"cpn", s.cpn},           {"sensLi", s.sensLi},
+      {"sensLs", s.sensLs},     {"espLi", s.espLi},       {"espLs", s.espLs},
+      {"vppLi", s.vppLi},       {"vppLs", s.vppLs},       {"vpnLi", s.vpnLi},
+      {"vpnLs", s.vpnLs},       {"prevLi", s.prevLi},     {"prevLs", s.prevLs},
+      {"prevapLi", s.prevapLi}, {"prevapLs", s.prevapLs}, {"cppLi", s.cppLi},
+      {"cppLs", s.cppLs},       {"cpnLi", s.cpnLi},       {"cpnLs", s.cpnLs},
+      {"zAlfa", s.zAlfa}};
+  for (const auto& [name, value] : reals)
+    out << "state\t" << name << "\t" << hexFloat(value) << "\n";
+  out << "state\tciVisible\t" << (s.ciVisible ? 1 : 0) << "\n";
+}
+
+std::string jsonString(const std::string& text) {
+  std::string json = "\"";
+  for (unsigned char ch : text) {
+    if (ch == '"' || ch == '\\') {
+      json += '\\';
+      json += static_cast<char>(ch);
+    } else if (ch < 0x20 || ch == 0x7f) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", ch);
+      json += escape;
+    } else {
+      json += static_cast<char>(ch);
+    }
+  }
+  return json + "\"";
+}
+
+}  // namespace tarnolo::replay

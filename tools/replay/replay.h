@@ -1,0 +1,30 @@
+// tarnolo-replay: a user session as a script, one step a line, and what the user then sees.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "core/session.h"
+
+namespace tarnolo::replay {
+
+// Steps:
+//   set NAME TEXT       the program writes TEXT (possibly empty) into control NAME
+//   click NAME          a click on control or menu item NAME (nothing if hidden or disabled)
+//   select NAME INDEX   the user picks item INDEX of a radio group
+//   scroll NAME POS     a thumb drag of slider NAME to POS, with its notifications
+//   separator C         the regional settings change the decimal separator to C
+//   # ...               a comment; empty lines are skipped
+// Runs the script on the session. Returns 0, or 2 after writing "line N: why" to err for an
+// unknown step, an unknown control or a malformed argument (the steps before it have run).
+int runScript(std::istream& script, ModelSession& session, std::ostream& err);
+
+// What the user sees, one record a line, fields separated by tabs: each message box
+// ("notice"/"error", TEXT), then "control", NAME and key=value fields for every control,
+// then "height", then "state", FIELD, VALUE for every field of the case state.
+void printSnapshot(const ModelSession& session, std::ostream& out);
+
+// A JSON string literal of text: quotes, backslashes and control characters escaped.
+std::string jsonString(const std::string& text);
+
+}  // namespace tarnolo::replay
