@@ -1,1 +1,15 @@
-
+# Runs tarnolo-replay as a user would: each SCRIPT.replay against SCRIPT.expected, and a bad
+# script must end with status 2.
+file(GLOB scripts "${DIR}/*.replay")
+foreach(script IN LISTS scripts)
+  string(REGEX REPLACE "\\.replay$" ".expected" expected "${script}")
+  execute_process(COMMAND ${REPLAY} ${script} OUTPUT_VARIABLE out RESULT_VARIABLE status)
+  file(READ ${expected} want)
+  if(NOT status EQUAL 0 OR NOT out STREQUAL want)
+    message(FATAL_ERROR "${script}: status ${status}, output differs from ${expected}:\n${out}")
+  endif()
+endforeach()
+execute_process(COMMAND ${REPLAY} "${DIR}/no-such-script" RESULT_VARIABLE status ERROR_QUIET)
+if(NOT status EQUAL 2)
+  message(FATAL_ERROR "a missing script gave status ${status}, not 2")
+endif()

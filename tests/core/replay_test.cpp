@@ -1,1 +1,113 @@
+// Whole user sessions through the replay tool's script reader.
+#include "replay.h"
+
 #include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "core/number_text.h"
+
+namespace tarnolo::replay {
+namespace {
+
+struct Replayed {
+  int status;
+  std::string out, err;
+};
+
+Replayed replay(const std::string& script) {
+  setDecimalSeparator('.');
+  ModelSession session;
+  std::istringstream in(script);
+  std::ostringstream out, err;
+  const int status = runScript(in, session, err);
+  if (status == 0) printSnapshot(session, out);
+  setDecimalSeparator('.');
+  return {status, out.str(), err.str()};
+}
+
+bool hasLine(const Replayed& run, const std::string& line) {
+  return run.out.find(line + "\n") != std::string::npos;
+}
+
+TEST(Replay, CalculationWithLimitsAt99Percent) {
+  const Replayed run = replay(
+      "# a worked table\n"
+      "set VP 90\nset FP 10\nset FN 10\nset VN 90\n"
+      "click BitBtn6\nclick ic\nselect Zalfa 1\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const char* lines[] = {
+      "control\tsensli\ttext=\"81.772\"\tenabled=1\tvisible=1",
+      "control\tZalfa\titemindex=1\tenabled=1\tvisible=1",
+      "control\tSensGauge\tprogress=90\tenabled=1\tvisible=1",
+      "control\tsensScrollBar\tposition=90\tenabled=1\tvisible=0",
+      "control\tBitBtn6\tenabled=1\tvisible=1",
+      "height\t311",
+      "state\ttotal\t200",
+      "state\tsens\t0x1.ccccccccccccdp-1",
+      "state\tzAlfa\t0x1.49ba5e353f7cfp+1",
+      "state\tciVisible\t1",
+  };
+  for (const char* line : lines) EXPECT_TRUE(hasLine(run, line)) << line << "\n" << run.out;
+}
+
+TEST(Replay, MessagesComeFirstInTheOrderShown) {
+  const Replayed run =
+      replay("set FP 1\nset FN 1\nset VN 1\nclick BitBtn6\nset FP x\nclick BitBtn6\n");
+  ASSERT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.rfind("notice\tEl texto no es numérico\n"
+                          "notice\tEl texto no es numérico\n"
+                          "error\t'x' is not a valid integer value.\n"
+                          "control\tVP\t",
+                          0),
+            0u)
+      << run.out;
+}
+
+TEST(Replay, SeparatorStepChangesLaterTextsOnly) {
+  const Replayed run = replay(
+      "set VP 1\nset FP 3\nset FN 7\nset VN 5\nclick BitBtn6\nseparator ,\n"
+      "set VP 1\nclick BitBtn6\n");
+  ASSERT_EQ(run.status, 0);
+  EXPECT_TRUE(hasLine(run, "control\tsens\ttext=\"12,5\"\tenabled=1\tvisible=1")) << run.out;
+}
+
+TEST(Replay, ClicksOnDisabledOrHiddenControlsDoNothing) {
+  const Replayed run = replay("click bayesboton\nselect Zalfa 1\nclick Salir1\n");
+  ASSERT_EQ(run.status, 0);
+  EXPECT_TRUE(hasLine(run, "control\tZalfa\titemindex=-1\tenabled=1\tvisible=0"));
+  EXPECT_TRUE(hasLine(run, "height\t105"));
+}
+
+TEST(Replay, EmptyTextsAndTextsWithBlanks) {
+  const Replayed run = replay("set total\nset FP  4 \nset sensli a\"b\\c\n");
+  ASSERT_EQ(run.status, 0);
+  EXPECT_TRUE(hasLine(run, "control\ttotal\ttext=\"\"\tenabled=1\tvisible=1"));
+  EXPECT_TRUE(hasLine(run, "control\tFP\ttext=\" 4\"\tenabled=1\tvisible=1"));
+  EXPECT_TRUE(hasLine(run, "control\tsensli\ttext=\"a\\\"b\\\\c\"\tenabled=1\tvisible=0"));
+}
+
+TEST(Replay, BadStepsStopWithTheLineNumber) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"set VP 1\njump VP\n", "line 2: unknown step 'jump'\n"},
+      {"\n# c\nclick Nothing\n", "line 3: unknown control 'Nothing'\n"},
+      {"select Zalfa one\n", "line 1: select needs an integer\n"},
+      {"scroll VP 3\n", "line 1: VP is no slider\n"},
+      {"set SensGauge 3\n", "line 1: SensGauge has no text\n"},
+      {"separator ab\n", "line 1: separator needs one character\n"},
+  };
+  for (const auto& [script, err] : cases) {
+    SCOPED_TRACE(script);
+    const Replayed run = replay(script);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, err);
+  }
+}
+
+TEST(JsonString, EscapesQuotesBackslashesAndControls) {
+  EXPECT_EQ(jsonString("a\"b\\c\td\x01"), "\"a\\\"b\\\\c\\u0009d\\u0001\"");
+  EXPECT_EQ(jsonString("Versión"), "\"Versión\"");
+}
+
+}  // namespace
+}  // namespace tarnolo::replay
