@@ -33,6 +33,7 @@ DecimalRecord decimalRecord(Ext magnitude) {
   }
   DecimalRecord record;
   record.exponent = (*p == 'e' ? std::atoi(p + 1) : 0) + 1;
+  digits.resize(18, '0');  // the C library always gives 18; this only guards the indexing
   const bool roundUp = digits[15] >= '5';
   digits.resize(15);
   if (roundUp) {
@@ -129,6 +130,10 @@ SeparatorSource g_source = environmentSeparator;
 }  // namespace
 
 std::string RealToText(Ext value, char separator) {
+  // Pseudo-denormals and unnormals, which no arithmetic produces but a memory copy can, become
+  // what the FPU makes of them: the value, or a not-a-number.
+  volatile Ext zero = 0;
+  value = value + zero;
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   if (value == 0) return "0";
