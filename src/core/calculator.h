@@ -24,6 +24,15 @@ class Calculator {
   void icClick();       // "IC": show or hide the limits
   void ZalfaClick();    // the level changed
 
+  void bayesbotonClick();      // "&Bayes": enter the Bayes mode
+  void BayesOkClick();         // "Ok": leave it
+  void sensScrollBarScroll();  // a slider's notification: the Bayes table again
+  void espScrollBarScroll();
+  void prevScrollBarScroll();
+  void totalClick();    // a click in the total cell: re-scale
+  void BitBtn5Click();  // "&Recalc.": re-scale
+  void BitBtn1Click();  // "Redimens.": re-scale
+
   // Binds every handler above to its control's event.
   void bindEvents(EventTable& table);
 
