@@ -57,6 +57,31 @@ void Calculator::BitBtn1Click() {
   reescalar(state_, view_);
 }
 
+void Calculator::Abrir1Click() {
+  AbrirCaso(state_, view_, caseFiles_.openDialog1, caseFiles_.files);
+}
+
+void Calculator::BitBtn8Click() {
+  AbrirCaso(state_, view_, caseFiles_.openDialog1, caseFiles_.files);
+}
+
+void Calculator::Guardar1Click() {
+  GuardarCaso(state_, caseFiles_.saveDialog1, caseFiles_.files);
+}
+
+void Calculator::BitBtn7Click() {
+  GuardarCaso(state_, caseFiles_.saveDialog1, caseFiles_.files);
+}
+
+void Calculator::Nuevo1Click() {
+  NuevoCaso(view_);
+}
+
+void Calculator::BitBtn4Click() {
+  NuevoCaso(view_);
+  view_.setClientHeight(kCompactHeight);
+}
+
 void Calculator::bindEvents(EventTable& table) {
   using namespace names;
   table.bind(kBitBtn6, Event::Click, [this] { BitBtn6Click(); });
@@ -72,6 +97,12 @@ void Calculator::bindEvents(EventTable& table) {
   table.bind(kTotal, Event::Click, [this] { totalClick(); });
   table.bind(kBitBtn5, Event::Click, [this] { BitBtn5Click(); });
   table.bind(kBitBtn1, Event::Click, [this] { BitBtn1Click(); });
+  table.bind(kAbrir1, Event::Click, [this] { Abrir1Click(); });
+  table.bind(kBitBtn8, Event::Click, [this] { BitBtn8Click(); });
+  table.bind(kGuardar1, Event::Click, [this] { Guardar1Click(); });
+  table.bind(kBitBtn7, Event::Click, [this] { BitBtn7Click(); });
+  table.bind(kNuevo1, Event::Click, [this] { Nuevo1Click(); });
+  table.bind(kBitBtn4, Event::Click, [this] { BitBtn4Click(); });
 }
 
 }  // namespace tarnolo
