@@ -13,7 +13,7 @@ namespace tarnolo {
 namespace {
 
 using namespace names;
-using testing::Counts;
+using test::Counts;
 
 constexpr std::string_view kLimitCells[] = {kSensli, kSensls, kEspli,    kEspls,   kCppli, kCppls,
                                             kCpnli,  kCpnls,  kVppli,    kVppls,   kVpnli, kVpnls,
@@ -52,7 +52,7 @@ TEST(CalcularIC, LimitTextsAtBothLevels) {
   for (const auto& c : kLimits) {
     SCOPED_TRACE(c.name);
     ModelSession s;
-    testing::calcular(s, c.counts);
+    test::calcular(s, c.counts);
     s.model.userClick(kIc);
     s.model.userSelect(kZalfa, c.level);
     EXPECT_TRUE(s.model.messages().empty());
@@ -61,10 +61,10 @@ TEST(CalcularIC, LimitTextsAtBothLevels) {
   }
 }
 
-class ConfidenceTest : public testing::SessionTest {};
+class ConfidenceTest : public test::SessionTest {};
 
 TEST_F(ConfidenceTest, FieldsKeepValuesThatTheCellsHideBehindStars) {
-  testing::calcular(session, {"1", "3", "7", "5"});
+  test::calcular(session, {"1", "3", "7", "5"});
   EXPECT_NEAR(session.state().sensLi, -0.1667, 1e-4);
   EXPECT_GT(session.state().espLs, 1.0);
   EXPECT_LT(session.state().cppLs, 0.0);  // espLs above 1 makes the divisor negative
@@ -73,7 +73,7 @@ TEST_F(ConfidenceTest, FieldsKeepValuesThatTheCellsHideBehindStars) {
 TEST_F(ConfidenceTest, FirstCalculationSelects95Percent) {
   EXPECT_EQ(session.model.itemIndex(kZalfa), -1);
   EXPECT_EQ(session.state().zAlfa, 0.0);
-  testing::calcular(session, {"6", "3", "1", "10"});
+  test::calcular(session, {"6", "3", "1", "10"});
   EXPECT_EQ(session.model.itemIndex(kZalfa), 0);
   EXPECT_EQ(session.state().zAlfa, 1.96);
   EXPECT_FALSE(visible(kZalfa));  // chosen, still hidden
@@ -89,17 +89,17 @@ TEST_F(ConfidenceTest, LevelChosenBeforeAnyCalculationFailsOnceAndStays) {
   EXPECT_TRUE(visible(kZalfa));
   EXPECT_EQ(text(kSensli), "");
   session.model.userSelect(kZalfa, 1);  // block 1 is 0/0 on the all-zero state
-  EXPECT_EQ(testing::messageTexts(session),
+  EXPECT_EQ(test::messageTexts(session),
             std::vector<std::string>{"error: Invalid floating point operation."});
   for (auto cell : kLimitCells) EXPECT_EQ(text(cell), "") << cell;
   EXPECT_EQ(session.model.itemIndex(kZalfa), 1);
   EXPECT_EQ(session.state().zAlfa, 2.576);
-  testing::calcular(session, {"90", "10", "10", "90"});
+  test::calcular(session, {"90", "10", "10", "90"});
   EXPECT_EQ(text(kSensli), "81.772");  // the next calculation uses 99%
 }
 
 TEST_F(ConfidenceTest, ChoosingTheSelectedItemRunsNothing) {
-  testing::calcular(session, {"90", "10", "10", "90"});
+  test::calcular(session, {"90", "10", "10", "90"});
   session.model.userClick(kIc);
   session.model.setText(kSensli, "typed");
   session.model.userSelect(kZalfa, 0);
@@ -109,7 +109,7 @@ TEST_F(ConfidenceTest, ChoosingTheSelectedItemRunsNothing) {
 }
 
 TEST_F(ConfidenceTest, IcTogglesSeventeenControlsWithoutRecomputing) {
-  testing::calcular(session, {"90", "10", "10", "90"});
+  test::calcular(session, {"90", "10", "10", "90"});
   session.model.setText(kVppls, "typed");
   session.model.userClick(kIc);
   EXPECT_TRUE(session.state().ciVisible);
@@ -123,10 +123,10 @@ TEST_F(ConfidenceTest, IcTogglesSeventeenControlsWithoutRecomputing) {
 }
 
 // Runs CalcularIC on a state set by hand, as the Bayes mode and the case files can leave it.
-class BlockTest : public testing::SessionTest {};
+class BlockTest : public test::SessionTest {};
 
 TEST_F(BlockTest, ZeroCountShowsErrorAndKeepsTheFields) {
-  testing::calcular(session, {"90", "10", "10", "90"});
+  test::calcular(session, {"90", "10", "10", "90"});
   CaseState& s = session.state();
   const double sensLi = s.sensLi;
   s.enfermos = 0;  // 0 < sens < 1 over n = 0: division by zero
@@ -139,7 +139,7 @@ TEST_F(BlockTest, ZeroCountShowsErrorAndKeepsTheFields) {
 }
 
 TEST_F(BlockTest, ZeroCountWithProportionZeroOrOneEndsTheRun) {
-  testing::calcular(session, {"90", "10", "10", "90"});
+  test::calcular(session, {"90", "10", "10", "90"});
   CaseState& s = session.state();
   s.sanos = 0;
   s.esp = 1;     // 0/0 in block 2
@@ -151,7 +151,7 @@ TEST_F(BlockTest, ZeroCountWithProportionZeroOrOneEndsTheRun) {
 }
 
 TEST_F(BlockTest, NegativeCount) {
-  testing::calcular(session, {"90", "10", "10", "90"});
+  test::calcular(session, {"90", "10", "10", "90"});
   CaseState& s = session.state();
   s.enfermos = -4;
   s.sens = 0.5;  // the square root of a negative number
@@ -164,7 +164,7 @@ TEST_F(BlockTest, NegativeCount) {
 }
 
 TEST_F(BlockTest, RatioDividingByZeroShowsAStar) {
-  testing::calcular(session, {"90", "10", "10", "90"});
+  test::calcular(session, {"90", "10", "10", "90"});
   CaseState& s = session.state();
   s.espLi = 1;  // block 1 and 2 fail below, so these limits stay
   s.enfermos = 0;

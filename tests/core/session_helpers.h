@@ -1,14 +1,53 @@
-// Shared by the calculation tests: a session on the control model, driven as a user would.
+// Helpers for tests that run user sessions on the control model.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/control_names.h"
 #include "core/number_text.h"
 #include "core/session.h"
+#include "replay.h"
 
-namespace tarnolo::testing {
+namespace tarnolo::test {
+
+// Runs replay steps on the session; a step the tool refuses fails the test.
+inline void run(ModelSession& s, const std::string& script) {
+  std::istringstream in(script);
+  std::ostringstream err;
+  ASSERT_EQ(replay::runScript(in, s, err), 0) << err.str();
+}
+
+// The failure boxes shown, in order.
+inline std::vector<std::string> errors(const ModelSession& s) {
+  std::vector<std::string> texts;
+  for (const Message& m : s.model.messages()) {
+    if (m.kind == Message::Error) texts.push_back(m.text);
+  }
+  return texts;
+}
+
+// The texts of every control, to see that nothing changed.
+inline std::vector<std::string> textsOf(const ModelSession& s) {
+  std::vector<std::string> texts;
+  for (const ModelControl& c : s.model.controls()) texts.push_back(c.text);
+  return texts;
+}
+
+// Expected controls as "NAME=TEXT ..." separated by blanks: the text of a cell, the progress
+// of a bar. "VP=9 vppGauge=33".
+inline void expectControls(const ModelSession& s, const std::string& expected) {
+  std::istringstream in(expected);
+  for (std::string item; in >> item;) {
+    const std::string name = item.substr(0, item.find('=')), want = item.substr(name.size() + 1);
+    const ModelControl& c = s.model.control(name);
+    EXPECT_EQ(c.kind == ControlKind::Bar ? std::to_string(c.value) : s.model.text(name), want)
+        << name;
+  }
+}
 
 struct Counts {
   const char *vp, *fp, *fn, *vn;
@@ -43,4 +82,4 @@ class SessionTest : public ::testing::Test {
   ModelSession session;
 };
 
-}  // namespace tarnolo::testing
+}  // namespace tarnolo::test

@@ -9,9 +9,9 @@ namespace tarnolo {
 namespace {
 
 using namespace names;
-using testing::Counts;
+using test::Counts;
 
-class CalcularTablaTest : public testing::SessionTest {};
+class CalcularTablaTest : public test::SessionTest {};
 
 struct TableCase {
   const char* name;
@@ -72,7 +72,7 @@ TEST_F(CalcularTablaTest, WritesMarginsIndicesBarsAndSliders) {
   for (const auto& c : kTables) {
     SCOPED_TRACE(c.name);
     ModelSession fresh;
-    testing::calcular(fresh, c.counts);
+    test::calcular(fresh, c.counts);
     EXPECT_TRUE(fresh.model.messages().empty());
     for (int i = 0; i < 5; ++i)
       EXPECT_EQ(fresh.model.text(marginCells[i]), c.margins[i]) << marginCells[i];
@@ -88,13 +88,13 @@ TEST_F(CalcularTablaTest, WritesMarginsIndicesBarsAndSliders) {
 }
 
 TEST_F(CalcularTablaTest, FailedRatioLeavesItsFieldAndTheLaterOnesStale) {
-  testing::calcular(session, {"6", "3", "1", "10"});
+  test::calcular(session, {"6", "3", "1", "10"});
   const double cppBefore = session.state().cpp, cpnBefore = session.state().cpn;
-  testing::calcular(session, {"5", "0", "5", "10"});  // cpp fails first
+  test::calcular(session, {"5", "0", "5", "10"});  // cpp fails first
   EXPECT_EQ(session.state().cpp, cppBefore);
   EXPECT_EQ(session.state().cpn, cpnBefore);
   EXPECT_EQ(session.state().esp, 1.0);
-  testing::calcular(session, {"10", "2", "0", "8"});  // cpn fails, cpp is fresh
+  test::calcular(session, {"10", "2", "0", "8"});  // cpn fails, cpp is fresh
   // 0.8 as a double over 1 - 0.8 in extended: one bit above 5.
   EXPECT_EQ(session.state().cpp, 0x1.4000000000001p+2);
   EXPECT_EQ(session.state().cpn, cpnBefore);
@@ -111,26 +111,26 @@ TEST_F(CalcularTablaTest, InvalidOperationStopsBeforeTheResults) {
   };
   for (const auto& row : rows) {
     ModelSession s;
-    testing::calcular(s, {"6", "3", "1", "10"});
-    testing::calcular(s, row.counts);
+    test::calcular(s, {"6", "3", "1", "10"});
+    test::calcular(s, row.counts);
     const std::string_view marginCells[] = {kEnfermos, kSanos, kPositivos, kNegativos, kTotal};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(s.model.text(marginCells[i]), row.margins[i]);
-    EXPECT_EQ(testing::messageTexts(s),
+    EXPECT_EQ(test::messageTexts(s),
               std::vector<std::string>{"error: Invalid floating point operation."});
     EXPECT_EQ(s.model.text(kSens), "85.7142857142857");  // results of the earlier run stay
     EXPECT_EQ(s.model.control(kSensGauge).value, 86);
     EXPECT_EQ(s.model.text(kSensli), "52.6484657777971");
   }
   ModelSession compact;
-  testing::calcular(compact, {"0", "0", "0", "0"});
+  test::calcular(compact, {"0", "0", "0", "0"});
   EXPECT_EQ(compact.model.clientHeight(), 105);
   EXPECT_FALSE(compact.model.control(kBayesboton).enabled);
   EXPECT_EQ(compact.model.itemIndex(kZalfa), -1);  // CalcularIC did not run
 }
 
 TEST_F(CalcularTablaTest, VpThatIsNoNumberGivesANoticeAndKeepsTheOldCount) {
-  testing::calcular(session, {"", "3", "1", "10"});
-  EXPECT_EQ(testing::messageTexts(session),
+  test::calcular(session, {"", "3", "1", "10"});
+  EXPECT_EQ(test::messageTexts(session),
             std::vector<std::string>{"notice: El texto no es numérico"});
   EXPECT_EQ(text(kEnfermos), "1");  // vp is still 0
   EXPECT_EQ(text(kSens), "0");
@@ -150,8 +150,8 @@ TEST_F(CalcularTablaTest, CountThatIsNoIntegerStopsTheRun) {
   };
   for (const auto& row : rows) {
     ModelSession s;
-    testing::calcular(s, row.counts);
-    EXPECT_EQ(testing::messageTexts(s), std::vector<std::string>{row.message});
+    test::calcular(s, row.counts);
+    EXPECT_EQ(test::messageTexts(s), std::vector<std::string>{row.message});
     EXPECT_EQ(s.state().vp, row.vp);
     EXPECT_EQ(s.state().fp, row.fp);
     EXPECT_EQ(s.model.text(kTotal), "");
@@ -161,8 +161,8 @@ TEST_F(CalcularTablaTest, CountThatIsNoIntegerStopsTheRun) {
 
 TEST_F(CalcularTablaTest, MarginBeyond32BitsRaisesBeforeAnyTotalIsWritten) {
   session.model.setText(kTotal, "typed");
-  testing::calcular(session, {"2147483647", "1", "0", "0"});
-  EXPECT_EQ(testing::messageTexts(session), std::vector<std::string>{"error: Integer overflow."});
+  test::calcular(session, {"2147483647", "1", "0", "0"});
+  EXPECT_EQ(test::messageTexts(session), std::vector<std::string>{"error: Integer overflow."});
   EXPECT_EQ(session.state().vp, 2147483647);  // the counts keep their new values
   EXPECT_EQ(session.state().fp, 1);
   EXPECT_EQ(session.state().positivos, 0);  // no margin stored
@@ -172,20 +172,20 @@ TEST_F(CalcularTablaTest, MarginBeyond32BitsRaisesBeforeAnyTotalIsWritten) {
 
 TEST_F(CalcularTablaTest, TotalOnlyOverflowingAsASum) {
   // Each margin fits; the total of all four does not.
-  testing::calcular(session, {"1073741824", "1073741824", "1073741824", "0"});
-  EXPECT_EQ(testing::messageTexts(session), std::vector<std::string>{"error: Integer overflow."});
+  test::calcular(session, {"1073741824", "1073741824", "1073741824", "0"});
+  EXPECT_EQ(test::messageTexts(session), std::vector<std::string>{"error: Integer overflow."});
   EXPECT_EQ(text(kEnfermos), "");
 }
 
 TEST_F(CalcularTablaTest, TypedTotalIsReplacedByTheSum) {
   session.model.setText(kTotal, "999");
-  testing::calcular(session, {"6", "3", "1", "10"});
+  test::calcular(session, {"6", "3", "1", "10"});
   EXPECT_EQ(text(kTotal), "20");
 }
 
 TEST_F(CalcularTablaTest, CountsWrittenByTheProgramAreReadBack) {
   // Masked cells keep what the program writes: a minus sign or more than seven digits.
-  testing::calcular(session, {"-3", "12345678", "5", "7"});
+  test::calcular(session, {"-3", "12345678", "5", "7"});
   EXPECT_EQ(session.state().vp, -3);
   EXPECT_EQ(session.state().fp, 12345678);
   EXPECT_EQ(text(kEnfermos), "2");
@@ -193,7 +193,7 @@ TEST_F(CalcularTablaTest, CountsWrittenByTheProgramAreReadBack) {
 
 TEST_F(CalcularTablaTest, UsesTheCurrentSeparator) {
   setDecimalSeparator(',');
-  testing::calcular(session, {"6", "3", "1", "10"});
+  test::calcular(session, {"6", "3", "1", "10"});
   EXPECT_EQ(text(kSens), "85,7142857142857");
   EXPECT_EQ(text(kSensli), "52,6484657777971");
 }

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "core/control_names.h"
 #include "core/number_text.h"
 
 namespace tarnolo::replay {
@@ -14,6 +15,7 @@ namespace {
 
 struct Step {
   std::string verb, name, rest;  // rest: everything after "verb name "
+  std::string args;              // everything after "verb "
 };
 
 Step parse(const std::string& line) {
@@ -21,6 +23,7 @@ Step parse(const std::string& line) {
   const size_t verbEnd = line.find(' ');
   step.verb = line.substr(0, verbEnd);
   if (verbEnd == std::string::npos) return step;
+  step.args = line.substr(verbEnd + 1);
   const size_t nameEnd = line.find(' ', verbEnd + 1);
   step.name =
       line.substr(verbEnd + 1, nameEnd == std::string::npos ? nameEnd : nameEnd - verbEnd - 1);
@@ -36,9 +39,41 @@ bool parseInt(const std::string& text, int32_t& value) {
   return true;
 }
 
+// A file command: a click on control, and the user's one answer to the dialog it opens.
+struct FileStep {
+  std::string_view verb;
+  bool open;  // the open dialog, else the save dialog
+  std::string_view control;
+  bool withPath;
+};
+
+constexpr FileStep kFileSteps[] = {
+    {"open", true, names::kBitBtn8, true},         {"open-menu", true, names::kAbrir1, true},
+    {"save", false, names::kBitBtn7, true},        {"save-menu", false, names::kGuardar1, true},
+    {"cancel-open", true, names::kBitBtn8, false}, {"cancel-save", false, names::kBitBtn7, false},
+};
+
+// Runs a file step; returns an empty text or why it cannot run.
+std::string runFileStep(const FileStep& file, const Step& step, ModelSession& session) {
+  if (file.withPath == step.args.empty())
+    return std::string(file.verb) + (file.withPath ? " needs a path" : " takes nothing");
+  ScriptedDialog& dialog = file.open ? session.openDialog1 : session.saveDialog1;
+  if (file.withPath) {
+    dialog.willChoose(step.args);
+  } else {
+    dialog.willCancel();
+  }
+  session.model.userClick(file.control);
+  dialog.forgetAnswers();  // left when the click opened no dialog
+  return "";
+}
+
 // Runs one step; returns an empty text or why it cannot run.
 std::string runStep(const Step& step, ModelSession& session) {
   ControlModel& model = session.model;
+  for (const FileStep& file : kFileSteps) {
+    if (step.verb == file.verb) return runFileStep(file, step, session);
+  }
   if (step.verb == "separator") {
     if (step.name.size() != 1 || !step.rest.empty()) return "separator needs one character";
     setDecimalSeparator(step.name[0]);

@@ -14,6 +14,13 @@ namespace tarnolo::replay {
 //   select NAME INDEX   the user picks item INDEX of a radio group
 //   scroll NAME POS     a thumb drag of slider NAME to POS, with its notifications
 //   separator C         the regional settings change the decimal separator to C
+//   open PATH           a click on "&Abrir"; the user picks PATH (the rest of the line) in the
+//                       open dialog, which adds ".ROC" to a name without extension
+//   open-menu PATH      the same from the menu item "Abrir"
+//   save PATH           a click on "&Salvar"; the user picks PATH in the save dialog
+//   save-menu PATH      the same from the menu item "Guardar"
+//   cancel-open         a click on "&Abrir"; the user cancels the dialog
+//   cancel-save         a click on "&Salvar"; the user cancels the dialog
 //   # ...               a comment; empty lines are skipped
 // Runs the script on the session. Returns 0, or 2 after writing "line N: why" to err for an
 // unknown step, an unknown control or a malformed argument (the steps before it have run).

@@ -1,0 +1,221 @@
+// The case file and the case commands.
+#include "core/case_file.h"
+
+#include <cerrno>
+#include <optional>
+#include <utility>
+
+#include "core/control_names.h"
+#include "core/number_text.h"
+#include "core/two_by_two.h"
+
+namespace tarnolo {
+
+namespace {
+
+using namespace names;
+
+void putField(uint8_t* at, int32_t value) {
+  const auto bits = static_cast<uint32_t>(value);
+  for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(bits >> (8 * i));
+}
+
+int32_t getField(const uint8_t* at) {
+  uint32_t bits = 0;
+  for (int i = 0; i < 4; ++i) bits |= uint32_t{at[i]} << (8 * i);
+  return static_cast<int32_t>(bits);
+}
+
+std::string folderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+[[noreturn]] void raiseFileError(FileSystem& files, int error, const std::string& path) {
+  throw fileFailure(error, error == ENOENT && !files.isFolder(folderOf(path)));
+}
+
+// A handle that is closed when it goes out of scope, whatever the close reports.
+class OpenFile {
+ public:
+  OpenFile(FileSystem& files, int handle) : files_(files), handle_(handle) {}
+  ~OpenFile() {
+    if (handle_ >= 0) files_.close(handle_);
+  }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  int handle() const { return handle_; }
+  // Closes now and returns what the close reports.
+  int close() { return files_.close(std::exchange(handle_, -1)); }
+
+ private:
+  FileSystem& files_;
+  int handle_;
+};
+
+// Raises 5 unless the handle is a plain file; returns its permissions.
+unsigned requirePlainFile(FileSystem& files, int handle, const std::string& path) {
+  FileSystem::Kind kind = FileSystem::Kind::Other;
+  unsigned permissions = 0;
+  if (const int error = files.status(handle, kind, permissions)) raiseFileError(files, error, path);
+  if (kind != FileSystem::Kind::Regular) raiseInOut(5);
+  return permissions;
+}
+
+void readRecord(FileSystem& files, int handle, const std::string& path, RecordBytes& bytes) {
+  size_t got = 0;
+  while (got < bytes.size()) {
+    size_t done = 0;
+    const int error = files.read(handle, bytes.data() + got, bytes.size() - got, done);
+    if (error == EINTR) continue;
+    if (error) raiseFileError(files, error, path);
+    if (done == 0) raiseInOut(100);
+    got += done;
+  }
+}
+
+void writeRecord(FileSystem& files, int handle, const std::string& path, const RecordBytes& bytes) {
+  size_t put = 0;
+  while (put < bytes.size()) {
+    size_t done = 0;
+    const int error = files.write(handle, bytes.data() + put, bytes.size() - put, done);
+    if (error == EINTR) continue;
+    if (error) raiseFileError(files, error, path);
+    if (done == 0) raiseInOut(101);
+    put += done;
+  }
+}
+
+// The permissions of the file at path, or nothing when there is none yet. Raises what an
+// overwrite in place would meet: 5 for a file that may not be written or is no plain file.
+std::optional<unsigned> replaceablePermissions(FileSystem& files, const std::string& path) {
+  int handle = -1;
+  const int error = files.open(path, FileSystem::Access::WriteExisting, handle);
+  if (error == ENOENT) return std::nullopt;
+  if (error) raiseFileError(files, error, path);
+  OpenFile existing(files, handle);
+  return requirePlainFile(files, handle, path);
+}
+
+// Creates a new file in the folder of path, under a name that no file has yet.
+std::string createBeside(FileSystem& files, const std::string& path, int& handle) {
+  const std::string stem = folderOf(path) + "/.tarnolo-guardar-";
+  for (int attempt = 0;; ++attempt) {
+    std::string name = stem + std::to_string(attempt) + ".tmp";
+    const int error = files.open(name, FileSystem::Access::CreateNew, handle);
+    if (error == 0) return name;
+    if (error != EEXIST || attempt == 999) raiseFileError(files, error, path);
+  }
+}
+
+void fillNewFile(FileSystem& files, OpenFile& file, const std::string& path,
+                 std::optional<unsigned> permissions, const CaseRecord& record) {
+  // Keeping the old file's permissions is a courtesy: a file system may refuse it.
+  if (permissions) files.setPermissions(file.handle(), *permissions);
+  writeRecord(files, file.handle(), path, encodeRecord(record));
+  if (const int error = files.sync(file.handle())) raiseFileError(files, error, path);
+  if (const int error = file.close()) raiseFileError(files, error, path);
+}
+
+}  // namespace
+
+RecordBytes encodeRecord(const CaseRecord& record) {
+  RecordBytes bytes{};
+  putField(&bytes[0], record.vp);
+  putField(&bytes[4], record.fp);
+  putField(&bytes[8], record.vn);
+  putField(&bytes[12], record.fn);
+  return bytes;
+}
+
+CaseRecord decodeRecord(const RecordBytes& bytes) {
+  return {getField(&bytes[0]), getField(&bytes[4]), getField(&bytes[8]), getField(&bytes[12])};
+}
+
+std::string withDefaultExtension(const std::string& typed) {
+  const size_t slash = typed.find_last_of('/');
+  const size_t dot = typed.find('.', slash == std::string::npos ? 0 : slash + 1);
+  return dot == std::string::npos ? typed + ".ROC" : typed;
+}
+
+Failure fileFailure(int error, bool folderMissing) {
+  int code = error;
+  switch (error) {
+    case ENOENT:
+      code = folderMissing ? 3 : 2;
+      break;
+    case ENOTDIR:
+      code = 3;
+      break;
+    case EMFILE:
+    case ENFILE:
+      code = 4;
+      break;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ENXIO:
+      code = 5;
+      break;
+    case ENOSPC:
+    case EDQUOT:
+      code = 101;
+      break;
+    default:
+      // The system's own number, also where it equals one of the codes above (EIO is 5).
+      return Failure(FailureKind::InOutError, "I/O error " + std::to_string(error), error);
+  }
+  return Failure(FailureKind::InOutError, inOutMessage(code), code);
+}
+
+CaseRecord readCaseFile(FileSystem& files, const std::string& path) {
+  int handle = -1;
+  if (const int error = files.open(path, FileSystem::Access::ReadWrite, handle))
+    raiseFileError(files, error, path);
+  OpenFile file(files, handle);
+  requirePlainFile(files, handle, path);
+  RecordBytes bytes{};
+  readRecord(files, handle, path, bytes);
+  return decodeRecord(bytes);
+}
+
+void writeCaseFile(FileSystem& files, const std::string& path, const CaseRecord& record) {
+  const std::optional<unsigned> permissions = replaceablePermissions(files, path);
+  int handle = -1;
+  const std::string temporary = createBeside(files, path, handle);
+  try {
+    OpenFile file(files, handle);
+    fillNewFile(files, file, path, permissions, record);
+    if (const int error = files.rename(temporary, path)) raiseFileError(files, error, path);
+  } catch (...) {
+    files.remove(temporary);
+    throw;
+  }
+}
+
+void AbrirCaso(CaseState& state, View& view, FileDialog& dialog, FileSystem& files) {
+  dialog.clearFileName();
+  if (!dialog.execute()) return;
+  const CaseRecord record = readCaseFile(files, dialog.fileName());
+  view.setText(kVP, IntegerToText(record.vp));
+  view.setText(kFP, IntegerToText(record.fp));
+  view.setText(kVN, IntegerToText(record.vn));
+  view.setText(kFN, IntegerToText(record.fn));
+  CalcularTabla(state, view);
+}
+
+void GuardarCaso(const CaseState& state, FileDialog& dialog, FileSystem& files) {
+  dialog.clearFileName();
+  if (!dialog.execute()) return;
+  writeCaseFile(files, dialog.fileName(), {state.vp, state.fp, state.vn, state.fn});
+}
+
+void NuevoCaso(View& view) {
+  for (auto cell : {kVP, kFP, kVN, kFN, kPositivos, kNegativos, kSanos, kEnfermos, kTotal})
+    view.setText(cell, "");
+  view.setEnabled(kBayesboton, false);
+}
+
+}  // namespace tarnolo

@@ -1,0 +1,102 @@
+// The case file: one 16-byte record of four counts; the Open, Save and New commands behind two
+// seams that the window implements, the file dialogs and the file system.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/case_state.h"
+#include "core/failures.h"
+#include "core/view.h"
+
+namespace tarnolo {
+
+// The four counts in the order of the file: vp, fp, vn, fn (not the order of the table).
+struct CaseRecord {
+  int32_t vp = 0, fp = 0, vn = 0, fn = 0;
+  bool operator==(const CaseRecord&) const = default;
+};
+
+inline constexpr size_t kRecordSize = 16;
+using RecordBytes = std::array<uint8_t, kRecordSize>;
+
+// Four signed 32-bit fields, little-endian two's complement on any host, no header:
+// {vp 10, fp 20, vn 65, fn 5} <-> 0A 00 00 00 14 00 00 00 41 00 00 00 05 00 00 00.
+RecordBytes encodeRecord(const CaseRecord& record);
+CaseRecord decodeRecord(const RecordBytes& bytes);
+
+// A modal file dialog (OpenDialog1, SaveDialog1) with the one filter "Archivos ROC|*.ROC". It
+// neither checks that the file exists nor asks before one is replaced.
+class FileDialog {
+ public:
+  virtual ~FileDialog() = default;
+  virtual void clearFileName() = 0;
+  // Runs the dialog modally: true when the user chose a name, false when cancelled.
+  virtual bool execute() = 0;
+  // The chosen name, with the default extension added to a name typed without one.
+  virtual std::string fileName() const = 0;
+};
+
+// A name typed without extension gets ".ROC": "caso" -> "caso.ROC", "v1.2/caso" -> "v1.2/caso.ROC",
+// "caso.txt" -> "caso.txt".
+std::string withDefaultExtension(const std::string& typed);
+
+// The calls the case commands make on files. Every call returns 0 or the system's error number
+// (an errno value) and never throws.
+class FileSystem {
+ public:
+  enum class Access {
+    ReadWrite,      // an existing file, for reading and writing
+    WriteExisting,  // an existing file, for writing; nothing in it changes
+    CreateNew,      // a file that must not exist yet, for writing
+  };
+  enum class Kind { Regular, Folder, Other };
+
+  virtual ~FileSystem() = default;
+  // Never blocks, also not on a FIFO or a device.
+  virtual int open(const std::string& path, Access access, int& handle) = 0;
+  virtual int status(int handle, Kind& kind, unsigned& permissions) = 0;
+  virtual int setPermissions(int handle, unsigned permissions) = 0;
+  // done < size with 0 returned: the end of the file.
+  virtual int read(int handle, uint8_t* buffer, size_t size, size_t& done) = 0;
+  virtual int write(int handle, const uint8_t* bytes, size_t size, size_t& done) = 0;
+  // Flushes the file's data to the disk.
+  virtual int sync(int handle) = 0;
+  virtual int close(int handle) = 0;
+  // Replaces to by from in one step.
+  virtual int rename(const std::string& from, const std::string& to) = 0;
+  virtual int remove(const std::string& path) = 0;
+  virtual bool isFolder(const std::string& path) = 0;
+};
+
+// The I/O failure of a system error: ENOENT 2, or 3 when a folder of the path is missing;
+// ENOTDIR 3; EMFILE, ENFILE 4; EACCES, EPERM, EROFS and, for what is no plain file, EISDIR,
+// ENXIO 5; ENOSPC, EDQUOT 101; any other N "I/O error N" with code N (also EIO, 5).
+Failure fileFailure(int error, bool folderMissing);
+
+// The first 16 bytes of an existing plain file, opened for reading and writing (so a read-only
+// file is refused) and closed again. Raises InOutError: 5 for a folder, a FIFO or a device, 100
+// for a file of fewer than 16 bytes, or as fileFailure says.
+CaseRecord readCaseFile(FileSystem& files, const std::string& path);
+
+// Leaves exactly the 16 bytes of record at path. They go to a new file in the same folder, which
+// is flushed to the disk and then renamed over path, so a failure at any step leaves the old
+// file as it was; the new file is then removed. A file that may not be written, or is no plain
+// file, is refused with 5 as if it were overwritten in place. Raises InOutError.
+void writeCaseFile(FileSystem& files, const std::string& path, const CaseRecord& record);
+
+// Open: asks for a name, reads the record into VP, FP, VN, FN and runs CalcularTabla. A cancelled
+// dialog or a failed read changes nothing.
+void AbrirCaso(CaseState& state, View& view, FileDialog& dialog, FileSystem& files);
+
+// Save: asks for a name and writes the counts of the last calculation (not the typed ones).
+void GuardarCaso(const CaseState& state, FileDialog& dialog, FileSystem& files);
+
+// New: empties the count and total cells and disables bayesboton. The case state, the results
+// and the sliders stay.
+void NuevoCaso(View& view);
+
+}  // namespace tarnolo

@@ -1,0 +1,73 @@
+// The file system of the case commands on POSIX, and a stand-in that injects faults into it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/case_file.h"
+
+namespace tarnolo {
+
+class PosixFileSystem : public FileSystem {
+ public:
+  int open(const std::string& path, Access access, int& handle) override;
+  int status(int handle, Kind& kind, unsigned& permissions) override;
+  int setPermissions(int handle, unsigned permissions) override;
+  int read(int handle, uint8_t* buffer, size_t size, size_t& done) override;
+  int write(int handle, const uint8_t* bytes, size_t size, size_t& done) override;
+  int sync(int handle) override;
+  int close(int handle) override;
+  int rename(const std::string& from, const std::string& to) override;
+  int remove(const std::string& path) override;
+  bool isFolder(const std::string& path) override;
+};
+
+// Passes every call on to another file system, except the faults armed on it: a call that fails
+// with a chosen error, or a disk that fills up. Counts the handles left open.
+class FaultyFileSystem : public FileSystem {
+ public:
+  enum class Call { Open, Status, SetPermissions, Read, Write, Sync, Close, Rename, Remove };
+
+  explicit FaultyFileSystem(FileSystem& real) : real_(real) {}
+
+  // The call of that kind after skip more of them reports error. It does nothing, except a
+  // close, which still closes.
+  void failOn(Call call, int error, int skip = 0);
+  // From now on, writes put at most bytes in all: the write that reaches the limit is short,
+  // every later one reports ENOSPC.
+  void setFreeSpace(size_t bytes) { freeSpace_ = bytes; }
+  // Disarms every fault; the disk has room again.
+  void clear();
+  // Handles opened through this file system and not closed yet.
+  size_t openHandles() const { return handles_.size(); }
+
+  int open(const std::string& path, Access access, int& handle) override;
+  int status(int handle, Kind& kind, unsigned& permissions) override;
+  int setPermissions(int handle, unsigned permissions) override;
+  int read(int handle, uint8_t* buffer, size_t size, size_t& done) override;
+  int write(int handle, const uint8_t* bytes, size_t size, size_t& done) override;
+  int sync(int handle) override;
+  int close(int handle) override;
+  int rename(const std::string& from, const std::string& to) override;
+  int remove(const std::string& path) override;
+  bool isFolder(const std::string& path) override { return real_.isFolder(path); }
+
+ private:
+  struct Fault {
+    Call call;
+    int error;
+    int skip;
+  };
+  // The error armed for this call, or 0 when it may go on.
+  int injected(Call call);
+
+  FileSystem& real_;
+  std::vector<Fault> faults_;
+  size_t freeSpace_ = SIZE_MAX;
+  std::set<int> handles_;
+};
+
+}  // namespace tarnolo
