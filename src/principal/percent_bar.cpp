@@ -65,6 +65,7 @@ QImage PercentBar::render() const {
     const QFontMetrics metrics(font);
     const QPoint origin = labelOrigin(
         layout.paintArea, QSize(metrics.horizontalAdvance(layout.label), metrics.height()));
+    painter.setClipRect(layout.paintArea);  // the frame stays black, even under a wide label
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     painter.setPen(Qt::white);
     painter.drawText(origin.x(), origin.y() + metrics.ascent(), layout.label);

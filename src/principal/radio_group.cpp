@@ -4,10 +4,14 @@
 #include <QEvent>
 #include <QRadioButton>
 #include <algorithm>
+#include <utility>
 
 namespace tarnolo {
 
-RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent) {}
+// The group holds a place in its window's tab order until its items take it over (setItems).
+RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent) {
+  setFocusPolicy(Qt::TabFocus);
+}
 
 QStringList RadioGroup::items() const {
   QStringList list;
@@ -25,6 +29,10 @@ void RadioGroup::setItems(const QStringList& items) {
     connect(button, &QAbstractButton::clicked, this, [this, i] { onButtonClicked(int(i)); });
     m_buttons << button;
   }
+  setFocusPolicy(Qt::TabFocus);  // a widget without focus cannot be placed in the tab order
+  QWidget* previous = this;
+  for (QRadioButton* button : m_buttons) setTabOrder(std::exchange(previous, button), button);
+  setFocusPolicy(Qt::NoFocus);
   select(-1);
   layOut();
 }

@@ -62,9 +62,38 @@ void Slider::mouseReleaseEvent(QMouseEvent* event) {
   endGesture();
 }
 
+// Left, Up and Page Up move towards the minimum, Right, Down and Page Down towards the
+// maximum, Home and End to either end.
 void Slider::keyPressEvent(QKeyEvent* event) {
+  SliderAction action = SliderNoAction;
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      action = SliderSingleStepSub;
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      action = SliderSingleStepAdd;
+      break;
+    case Qt::Key_PageUp:
+      action = SliderPageStepSub;
+      break;
+    case Qt::Key_PageDown:
+      action = SliderPageStepAdd;
+      break;
+    case Qt::Key_Home:
+      action = SliderToMinimum;
+      break;
+    case Qt::Key_End:
+      action = SliderToMaximum;
+      break;
+    default:
+      QScrollBar::keyPressEvent(event);
+      return;
+  }
   if (!event->isAutoRepeat()) startGesture();
-  QScrollBar::keyPressEvent(event);
+  triggerAction(action);
+  event->accept();
 }
 
 void Slider::keyReleaseEvent(QKeyEvent* event) {

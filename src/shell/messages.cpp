@@ -47,6 +47,7 @@ NoticeDialog::NoticeDialog(const QString& text, QWidget* parent)
   m_label->setTextFormat(Qt::PlainText);
   m_label->setWordWrap(true);
   m_button->setDefault(true);
+  m_button->setFocus();
   connect(m_button, &QPushButton::clicked, this, &QDialog::accept);
 
   const QFontMetrics metrics(font());
