@@ -2,6 +2,7 @@
 #include "principal/masked_cell.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <algorithm>
 
@@ -68,6 +69,14 @@ void MaskedCell::keyPressEvent(QKeyEvent* event) {
 void MaskedCell::inputMethodEvent(QInputMethodEvent* event) {
   restoreMask();
   QLineEdit::inputMethodEvent(event);
+}
+
+void MaskedCell::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  const Qt::FocusReason reason = event->reason();
+  if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+      reason == Qt::ShortcutFocusReason)
+    selectAll();
 }
 
 }  // namespace tarnolo

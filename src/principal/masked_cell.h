@@ -30,6 +30,8 @@ class MaskedCell : public QLineEdit {
   // Only digits are typed, one a position; any other character is refused with a beep.
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
+  // Reached by the keyboard, the cell selects its whole text, as the other text boxes do.
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   Q_DISABLE_COPY(MaskedCell)

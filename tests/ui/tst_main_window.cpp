@@ -303,6 +303,10 @@ void tst_MainWindow::tabOrder() {
   for (int i = 0; i < order.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     seen << focusName();
+    // A text box reached by the keyboard has its whole text selected.
+    if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        box && !box->text().isEmpty())
+      QVERIFY2(box->selectedText() == box->displayText(), qPrintable(focusName()));
   }
   QCOMPARE(seen, order + QStringList{order.first()});
 }
