@@ -1,7 +1,10 @@
 // The slider.
 #include "principal/slider.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <algorithm>
 
 namespace tarnolo {
@@ -21,8 +24,10 @@ void Slider::setPositionByProgram(int position) {
 // Runs while the scroll bar holds the step's position as its slider position but has not yet
 // stored it as its value; it stores it right after.
 void Slider::onActionTriggered(int) {
-  if (m_notifying) return;  // the handler moved this slider itself
-  if (m_cancelled) {
+  if (m_storing) return;  // the step being stored below
+  if (m_notifying || m_cancelled) {
+    // A step while a notification runs (the auto-repeat firing under a box the handler
+    // shows), or after one failed: dropped.
     setSliderPosition(value());
     return;
   }
@@ -30,9 +35,17 @@ void Slider::onActionTriggered(int) {
   m_stepped = true;
   m_notifying = true;
   const bool ok = !m_notify || m_notify();
-  setSliderPosition(ok ? target : value());
   m_notifying = false;
+  m_storing = true;
+  setSliderPosition(ok ? target : value());
+  m_storing = false;
   if (!ok) cancelGesture();
+  if (m_gestureButton != Qt::NoButton && !(QGuiApplication::mouseButtons() & m_gestureButton)) {
+    // The button was released into a box that the handler showed: the gesture ends here,
+    // once this step is stored.
+    setRepeatAction(SliderNoAction);
+    QMetaObject::invokeMethod(this, &Slider::releaseMouseGesture, Qt::QueuedConnection);
+  }
 }
 
 void Slider::startGesture() {
@@ -52,13 +65,24 @@ void Slider::cancelGesture() {
   setSliderDown(false);
 }
 
+// Ends a mouse gesture whose button release went elsewhere, as the release would have.
+void Slider::releaseMouseGesture() {
+  if (m_gestureButton == Qt::NoButton) return;
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), mapToGlobal(QPointF()),
+                      m_gestureButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(this, &release);
+}
+
 void Slider::mousePressEvent(QMouseEvent* event) {
   startGesture();
+  m_gestureButton = event->button();
   QScrollBar::mousePressEvent(event);
 }
 
 void Slider::mouseReleaseEvent(QMouseEvent* event) {
   QScrollBar::mouseReleaseEvent(event);
+  if (event->button() != m_gestureButton) return;
+  m_gestureButton = Qt::NoButton;
   endGesture();
 }
 

@@ -39,11 +39,14 @@ class Slider : public QScrollBar {
   void startGesture();
   void endGesture();
   void cancelGesture();
+  void releaseMouseGesture();
 
   Notifier m_notify;
   bool m_stepped = false;    // the current gesture has notified a step
   bool m_cancelled = false;  // the current gesture failed; its further steps are dropped
-  bool m_notifying = false;
+  bool m_notifying = false;  // a notification is running
+  bool m_storing = false;    // a notified step is being stored
+  Qt::MouseButton m_gestureButton = Qt::NoButton;  // pressed on the slider, not yet released
 };
 
 }  // namespace tarnolo

@@ -24,6 +24,9 @@ class tst_Controls : public QObject {
   void sliderGesture_data();
   void sliderGesture();
   void sliderFailedGesture();
+  void sliderDropsStepsWhileABoxIsOpen_data();
+  void sliderDropsStepsWhileABoxIsOpen();
+  void sliderGestureEndsWhenTheReleaseGoesElsewhere();
   void radioProgramWrite_data();
   void radioProgramWrite();
   void radioUserChoice();
@@ -239,6 +242,69 @@ void tst_Controls::sliderFailedGesture() {
   fail = false;
   QTest::keyClick(&slider, Qt::Key_Right);
   QCOMPARE(notified, 3);
+  QCOMPARE(slider.value(), 31);
+}
+
+void tst_Controls::sliderDropsStepsWhileABoxIsOpen_data() {
+  QTest::addColumn<bool>("fails");
+  QTest::addColumn<int>("stored");
+  QTest::newRow("failing handler, regression: the auto-repeat moved it under the box")
+      << true << 30;
+  QTest::newRow("handler showing a notice") << false << 31;
+}
+
+// A handler that keeps a box open past the auto-repeat delay (here a nested loop of 700 ms):
+// the repeated steps are not stored meanwhile.
+void tst_Controls::sliderDropsStepsWhileABoxIsOpen() {
+  QFETCH(bool, fails);
+  QFETCH(int, stored);
+  Slider slider;
+  slider.resize(104, 18);
+  slider.setRange(1, 99);
+  slider.setValue(30);
+  QList<int> seen;
+  int underBox = -1;
+  slider.setNotifier([&] {
+    seen << slider.value();
+    if (seen.size() == 1) {
+      QTest::qWait(700);
+      underBox = slider.value();
+      return !fails;
+    }
+    return true;
+  });
+  slider.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&slider));
+  const QPoint arrow(slider.width() - 3, 9);
+  QTest::mousePress(&slider, Qt::LeftButton, {}, arrow);
+  QCOMPARE(underBox, 30);
+  QCOMPARE(slider.value(), stored);
+  QTest::mouseRelease(&slider, Qt::LeftButton, {}, arrow);
+  QCOMPARE(slider.value(), stored);
+  QCOMPARE(seen.size(), fails ? 1 : 2);  // no end notification after a failure
+}
+
+// The button is released while the handler runs (into a box): the step is stored, the end
+// notification follows, and the slider does not go on repeating.
+void tst_Controls::sliderGestureEndsWhenTheReleaseGoesElsewhere() {
+  QWidget box;
+  box.show();
+  Slider slider;
+  slider.resize(104, 18);
+  slider.setRange(1, 99);
+  slider.setValue(30);
+  QList<int> seen;
+  slider.setNotifier([&] {
+    seen << slider.value();
+    if (seen.size() == 1) QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(5, 5));
+    return true;
+  });
+  slider.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&slider));
+  QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(slider.width() - 3, 9));
+  QTRY_COMPARE(seen, (QList<int>{30, 31}));
+  QTest::qWait(700);
+  QCOMPARE(seen, (QList<int>{30, 31}));
   QCOMPARE(slider.value(), 31);
 }
 
