@@ -1,0 +1,37 @@
+// The bitmap button: a push button with a two-state 16 x 16 picture left of its caption.
+#pragma once
+
+#include <QImage>
+#include <QPushButton>
+#include <QString>
+
+namespace tarnolo {
+
+struct Glyph {
+  QImage enabled;   // 16 x 16, the ground transparent
+  QImage disabled;  // the grey outline version
+};
+
+// Splits a 32 x 16 picture into its two images: the left half for the enabled state, the
+// right half for the disabled one. The colour of the bottom-left pixel is the ground: it
+// becomes transparent in both.
+Glyph splitGlyph(const QImage& picture);
+
+class BitmapButton : public QPushButton {
+  Q_OBJECT
+  Q_PROPERTY(QString glyph READ glyph WRITE setGlyph)
+
+ public:
+  explicit BitmapButton(QWidget* parent = nullptr);
+
+  // Resource path of the 32 x 16 picture; empty for none.
+  QString glyph() const { return m_glyph; }
+  void setGlyph(const QString& path);
+
+ private:
+  Q_DISABLE_COPY(BitmapButton)
+
+  QString m_glyph;
+};
+
+}  // namespace tarnolo

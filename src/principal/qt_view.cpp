@@ -1,0 +1,125 @@
+// The view operations on the real window.
+#include "principal/qt_view.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <stdexcept>
+
+#include "principal/calc_form.h"
+#include "principal/masked_cell.h"
+#include "principal/percent_bar.h"
+#include "principal/radio_group.h"
+#include "principal/slider.h"
+
+namespace tarnolo {
+
+namespace {
+
+QString qstring(std::string_view text) {
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+}  // namespace
+
+QtView::QtView(TcalcForm1& window, const EventTable& table, NoticePresenter notice)
+    : m_window(window), m_table(table), m_notice(std::move(notice)) {
+  for (QObject* object : window.findChildren<QObject*>()) {
+    if (!object->objectName().isEmpty()) m_controls.insert(object->objectName(), object);
+  }
+}
+
+QObject* QtView::find(std::string_view control) const {
+  QObject* object = m_controls.value(qstring(control));
+  if (!object) throw std::out_of_range("no control named " + std::string(control));
+  return object;
+}
+
+template <class T>
+T* QtView::find(std::string_view control) const {
+  T* object = qobject_cast<T*>(find(control));
+  if (!object) throw std::out_of_range(std::string(control) + " is no control of that kind");
+  return object;
+}
+
+std::string QtView::text(std::string_view control) const {
+  if (auto* cell = qobject_cast<MaskedCell*>(find(control))) return cell->cellText().toStdString();
+  return find<QLineEdit>(control)->text().toStdString();
+}
+
+void QtView::setText(std::string_view control, const std::string& text) {
+  const QString value = QString::fromStdString(text);
+  if (auto* cell = qobject_cast<MaskedCell*>(find(control))) {
+    cell->setCellText(value);
+    return;
+  }
+  auto* box = find<QLineEdit>(control);
+  box->setText(value);
+  box->setCursorPosition(0);  // a long text shows its beginning
+}
+
+void QtView::setProgress(std::string_view control, int32_t progress) {
+  find<PercentBar>(control)->setProgress(progress);
+}
+
+int32_t QtView::progress(std::string_view control) const {
+  return find<PercentBar>(control)->progress();
+}
+
+int32_t QtView::position(std::string_view control) const {
+  return find<Slider>(control)->value();
+}
+
+void QtView::setPosition(std::string_view control, int32_t position) {
+  find<Slider>(control)->setPositionByProgram(position);
+}
+
+void QtView::setEnabled(std::string_view control, bool enabled) {
+  QObject* object = find(control);
+  if (auto* item = qobject_cast<QAction*>(object)) {
+    item->setEnabled(enabled);
+  } else {
+    find<QWidget>(control)->setEnabled(enabled);
+  }
+}
+
+bool QtView::enabled(std::string_view control) const {
+  if (auto* item = qobject_cast<QAction*>(find(control))) return item->isEnabled();
+  return !find<QWidget>(control)->testAttribute(Qt::WA_ForceDisabled);  // its own flag
+}
+
+void QtView::setVisible(std::string_view control, bool visible) {
+  if (auto* item = qobject_cast<QAction*>(find(control))) {
+    item->setVisible(visible);
+  } else {
+    find<QWidget>(control)->setVisible(visible);
+  }
+}
+
+bool QtView::visible(std::string_view control) const {
+  if (auto* item = qobject_cast<QAction*>(find(control))) return item->isVisible();
+  return !find<QWidget>(control)->isHidden();
+}
+
+int32_t QtView::itemIndex(std::string_view control) const {
+  return find<RadioGroup>(control)->itemIndex();
+}
+
+void QtView::setItemIndex(std::string_view control, int32_t index) {
+  // The handler runs unguarded: its failure leaves setItemIndex, into the handler that wrote.
+  if (find<RadioGroup>(control)->setItemIndexByProgram(index))
+    m_table.invoke(control, Event::Click);
+}
+
+void QtView::setClientHeight(int32_t height) {
+  m_window.setClientHeight(height);
+}
+
+int32_t QtView::clientHeight() const {
+  return m_window.clientHeight();
+}
+
+void QtView::showNotice(const std::string& text) {
+  if (m_notice) m_notice(text);
+}
+
+}  // namespace tarnolo

@@ -1,0 +1,52 @@
+// The slider: a horizontal scroll bar whose user gestures notify before they move it.
+#pragma once
+
+#include <QScrollBar>
+#include <functional>
+
+namespace tarnolo {
+
+class Slider : public QScrollBar {
+  Q_OBJECT
+
+ public:
+  // One notification of a user's gesture; returns false when its handler failed.
+  using Notifier = std::function<bool()>;
+
+  explicit Slider(QWidget* parent = nullptr);
+
+  // A program write: clamped to the range; when the position changes it is stored and the
+  // slider enabled. Never notifies.
+  void setPositionByProgram(int position);
+
+  // A gesture (an arrow or track click, a thumb drag, a key, the wheel) notifies for each step
+  // while the stored position is still the one before the step, then stores the step's
+  // position; when the gesture ends it notifies once more. A failed notification ends the
+  // gesture at once: that step is not stored and no end notification follows.
+  void setNotifier(Notifier notify) { m_notify = std::move(notify); }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  Q_DISABLE_COPY(Slider)
+
+  void onActionTriggered(int action);
+  void startGesture();
+  void endGesture();
+  void cancelGesture();
+  void releaseMouseGesture();
+
+  Notifier m_notify;
+  bool m_stepped = false;    // the current gesture has notified a step
+  bool m_cancelled = false;  // the current gesture failed; its further steps are dropped
+  bool m_notifying = false;  // a notification is running
+  bool m_storing = false;    // a notified step is being stored
+  Qt::MouseButton m_gestureButton = Qt::NoButton;  // pressed on the slider, not yet released
+};
+
+}  // namespace tarnolo

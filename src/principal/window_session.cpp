@@ -1,0 +1,14 @@
+// The main window with its handlers.
+#include "principal/window_session.h"
+
+namespace tarnolo {
+
+WindowSession::WindowSession(QtView::NoticePresenter notice, FailureReporter report)
+    : view(window, table, std::move(notice)), calculator(view) {
+  calculator.bindEvents(table);
+  table.setFailureReporter(std::move(report));
+  window.attach(table);
+  calculator.FormCreate();
+}
+
+}  // namespace tarnolo

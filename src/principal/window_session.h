@@ -1,0 +1,28 @@
+// The main window with its handlers: the form, its view, the event table and the calculator,
+// wired as the program runs them.
+#pragma once
+
+#include "core/calculator.h"
+#include "core/events.h"
+#include "principal/calc_form.h"
+#include "principal/qt_view.h"
+
+namespace tarnolo {
+
+struct WindowSession {
+  TcalcForm1 window;
+  EventTable table;
+  QtView view;
+  Calculator calculator;
+
+  // Creates the window, binds every handler to its control's event, and runs FormCreate; a
+  // failure of FormCreate leaves the constructor. notice shows the notices, report the failures
+  // that leave a handler.
+  WindowSession(QtView::NoticePresenter notice, FailureReporter report);
+  WindowSession(const WindowSession&) = delete;
+  WindowSession& operator=(const WindowSession&) = delete;
+
+  CaseState& state() { return calculator.state(); }
+};
+
+}  // namespace tarnolo

@@ -1,0 +1,106 @@
+// Start-up, the event loop and the end of the program.
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QStyleFactory>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "core/arithmetic.h"
+#include "core/number_text.h"
+#include "principal/window_session.h"
+#include "shell/messages.h"
+
+namespace tarnolo {
+
+namespace {
+
+struct Options {
+  const char* screenshot = nullptr;
+  bool platformGiven = false;
+};
+
+Options readOptions(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) options.screenshot = argv[++i];
+    if (std::strcmp(argv[i], "-platform") == 0) options.platformGiven = true;
+  }
+  return options;
+}
+
+bool isSet(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value && *value;
+}
+
+bool hasGraphicalSession(const Options& options) {
+  return options.platformGiven || isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") ||
+         isSet("WAYLAND_DISPLAY");
+}
+
+std::unique_ptr<WindowSession> createMainWindow() {
+  return std::make_unique<WindowSession>(showNotice, reportFailure);
+}
+
+int saveScreenshot(QWidget& window, const char* file) {
+  QCoreApplication::processEvents();
+  if (window.grab().save(QString::fromLocal8Bit(file))) return 0;
+  std::fprintf(stderr, "tarnolo: could not write %s\n", file);
+  return 1;
+}
+
+}  // namespace
+
+void useLocaleSeparator() {
+  setSeparatorSource([] { return QLocale().decimalPoint().toStdString(); });
+  readDecimalSeparator();
+}
+
+void followLocaleChanges(TcalcForm1& window) {
+  QObject::connect(&window, &TcalcForm1::localeChanged, &window, &readDecimalSeparator);
+}
+
+int runTarnolo(int argc, char** argv) {
+  const Options options = readOptions(argc, argv);
+  if (!hasGraphicalSession(options)) {
+    if (!options.screenshot) {
+      std::fputs(
+          "tarnolo: needs a graphical session (DISPLAY or WAYLAND_DISPLAY); "
+          "for a picture of its window run: tarnolo --screenshot window.png\n",
+          stderr);
+      return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+
+  loadFloatingPointSetting();
+  useLocaleSeparator();
+  QApplication application(argc, argv);
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+  // The title goes on the boxes only: no display name, so that the toolkit adds nothing to
+  // the main window's caption.
+  QApplication::setApplicationName(kApplicationTitle);
+
+  std::unique_ptr<WindowSession> session;
+  try {
+    session = createMainWindow();
+  } catch (...) {
+    showStartUpFailure(std::current_exception(), reinterpret_cast<const void*>(&createMainWindow));
+    return 1;
+  }
+  followLocaleChanges(session->window);
+
+  session->window.show();
+  session->window.activateWindow();
+  if (options.screenshot) return saveScreenshot(session->window, options.screenshot);
+  QApplication::exec();
+  return 0;
+}
+
+}  // namespace tarnolo

@@ -1,0 +1,120 @@
+// Notices and failure boxes.
+#include "shell/messages.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+#include <new>
+
+#include "core/failures.h"
+
+namespace tarnolo {
+
+namespace {
+
+// Dialog units of a font: a quarter of its average character width across, an eighth of its
+// character height down.
+struct DialogUnits {
+  int charWidth, charHeight;
+  int x(int units) const { return (units * charWidth + 2) / 4; }
+  int y(int units) const { return (units * charHeight + 4) / 8; }
+};
+
+DialogUnits dialogUnits(const QFontMetrics& metrics) {
+  const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  return {(metrics.horizontalAdvance(alphabet) + 26) / 52, metrics.height()};
+}
+
+QRect screenGeometry() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+}  // namespace
+
+NoticeDialog::NoticeDialog(const QString& text, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_label(new QLabel(text, this)),
+      m_button(new QPushButton(QStringLiteral("OK"), this)) {
+  setWindowTitle(kApplicationTitle);
+  setWindowModality(Qt::ApplicationModal);
+  m_label->setTextFormat(Qt::PlainText);
+  m_label->setWordWrap(true);
+  m_button->setDefault(true);
+  m_button->setFocus();
+  connect(m_button, &QPushButton::clicked, this, &QDialog::accept);
+
+  const QFontMetrics metrics(font());
+  const DialogUnits du = dialogUnits(metrics);
+  const QRect screen = screenGeometry();
+  const QSize textSize = metrics
+                             .boundingRect(QRect(0, 0, screen.width() / 2, screen.height()),
+                                           Qt::TextWordWrap | Qt::AlignLeft, text)
+                             .size();
+  const QSize buttonSize(std::max(du.x(50), metrics.horizontalAdvance(m_button->text()) + du.x(8)),
+                         du.y(14));
+  const int width = std::max(textSize.width(), buttonSize.width()) + 2 * du.x(8);
+  const int buttonTop = du.y(8) + textSize.height() + du.y(10);
+  m_label->setGeometry(QRect(QPoint(du.x(8), du.y(8)), textSize));
+  m_button->setGeometry(QRect(QPoint((width - buttonSize.width()) / 2, buttonTop), buttonSize));
+  setFixedSize(width, buttonTop + buttonSize.height() + du.y(8));
+
+  QRect frame(QPoint(), size());
+  frame.moveCenter(screen.center());
+  move(frame.topLeft());
+}
+
+void showNotice(const std::string& text) {
+  NoticeDialog notice(QString::fromStdString(text));
+  notice.exec();
+}
+
+void reportFailure(const std::string& text) {
+  if (QWidget* capture = QWidget::mouseGrabber()) capture->releaseMouse();
+  QWidget* active = QApplication::activeWindow();
+  QMessageBox box(QMessageBox::Critical, kApplicationTitle, QString::fromStdString(text),
+                  QMessageBox::Ok);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+  if (active) active->activateWindow();
+}
+
+QString startUpFailureText(const QString& className, const QString& module, const QString& address,
+                           const QString& message) {
+  const QString stop =
+      message.isEmpty() || message.endsWith(u'.') ? QString() : QStringLiteral(".");
+  return QStringLiteral("Exception %1 in module %2 at %3.\n%4%5")
+      .arg(className, module, address, message, stop);
+}
+
+void showStartUpFailure(std::exception_ptr failure, const void* address) {
+  QString className = QStringLiteral("Exception");
+  QString message;
+  try {
+    std::rethrow_exception(failure);
+  } catch (const Failure& f) {
+    className = QString::fromLatin1(f.className());
+    message = QString::fromStdString(f.what());
+  } catch (const std::bad_alloc&) {
+    className = QStringLiteral("EOutOfMemory");
+    message = QStringLiteral("Out of memory");
+  } catch (const std::exception& e) {
+    message = QString::fromStdString(e.what());
+  } catch (...) {
+  }
+  const QString module = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  const QString where =
+      QStringLiteral("%1").arg(reinterpret_cast<quintptr>(address), 16, 16, QChar(u'0')).toUpper();
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error"),
+                  startUpFailureText(className, module, where, message), QMessageBox::Ok);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+}  // namespace tarnolo
