@@ -82,6 +82,18 @@ void Calculator::BitBtn4Click() {
   view_.setClientHeight(kCompactHeight);
 }
 
+void Calculator::Salir1Click() {
+  desktop_.closeMainWindow();
+}
+
+void Calculator::Pruebasdiagnsticas1Click() {
+  desktop_.openHelp(kHelpContents, 0);
+}
+
+void Calculator::Acercade1Click() {
+  desktop_.showAboutBox();
+}
+
 void Calculator::bindEvents(EventTable& table) {
   using namespace names;
   table.bind(kBitBtn6, Event::Click, [this] { BitBtn6Click(); });
@@ -103,6 +115,9 @@ void Calculator::bindEvents(EventTable& table) {
   table.bind(kBitBtn7, Event::Click, [this] { BitBtn7Click(); });
   table.bind(kNuevo1, Event::Click, [this] { Nuevo1Click(); });
   table.bind(kBitBtn4, Event::Click, [this] { BitBtn4Click(); });
+  table.bind(kSalir1, Event::Click, [this] { Salir1Click(); });
+  table.bind(kPruebasdiagnsticas1, Event::Click, [this] { Pruebasdiagnsticas1Click(); });
+  table.bind(kAcercade1, Event::Click, [this] { Acercade1Click(); });
 }
 
 }  // namespace tarnolo

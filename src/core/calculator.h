@@ -4,6 +4,7 @@
 
 #include "core/case_file.h"
 #include "core/case_state.h"
+#include "core/desktop.h"
 #include "core/events.h"
 #include "core/view.h"
 
@@ -22,7 +23,8 @@ struct CaseFiles {
 
 class Calculator {
  public:
-  Calculator(View& view, CaseFiles caseFiles) : view_(view), caseFiles_(caseFiles) {}
+  Calculator(View& view, CaseFiles caseFiles, Desktop& desktop)
+      : view_(view), caseFiles_(caseFiles), desktop_(desktop) {}
 
   CaseState& state() { return state_; }
   const CaseState& state() const { return state_; }
@@ -49,12 +51,17 @@ class Calculator {
   void Nuevo1Click();    // menu "Nuevo": empty table, height unchanged
   void BitBtn4Click();   // "&Nuevo": empty table, compact window
 
+  void Salir1Click();               // menu "Salir": close the window, which ends the program
+  void Pruebasdiagnsticas1Click();  // menu "Pruebas diagnósticas ..": the help's contents
+  void Acercade1Click();            // menu "Acerca de ...": the About box
+
   // Binds every handler above to its control's event.
   void bindEvents(EventTable& table);
 
  private:
   View& view_;
   CaseFiles caseFiles_;
+  Desktop& desktop_;
   CaseState state_;
 };
 

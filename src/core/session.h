@@ -4,6 +4,7 @@
 
 #include "core/calculator.h"
 #include "core/control_model.h"
+#include "core/desktop.h"
 #include "core/events.h"
 #include "core/posix_files.h"
 #include "core/scripted_dialog.h"
@@ -16,7 +17,8 @@ struct ModelSession {
   PosixFileSystem posixFiles;
   FaultyFileSystem files{posixFiles};  // no fault armed: the real files
   EventTable table;
-  Calculator calculator{model, {openDialog1, saveDialog1, files}};
+  RecordingDesktop desktop;
+  Calculator calculator{model, {openDialog1, saveDialog1, files}, desktop};
 
   ModelSession() {
     calculator.bindEvents(table);

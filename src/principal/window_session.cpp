@@ -4,7 +4,8 @@
 namespace tarnolo {
 
 WindowSession::WindowSession(QtView::NoticePresenter notice, FailureReporter report)
-    : view(window, table, std::move(notice)), calculator(view) {
+    : view(window, table, std::move(notice)),
+      calculator(view, {openDialog1, saveDialog1, files}, desktop) {
   calculator.bindEvents(table);
   table.setFailureReporter(std::move(report));
   window.attach(table);

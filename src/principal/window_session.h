@@ -4,8 +4,11 @@
 
 #include "core/calculator.h"
 #include "core/events.h"
+#include "core/posix_files.h"
 #include "principal/calc_form.h"
+#include "principal/file_dialog.h"
 #include "principal/qt_view.h"
+#include "principal/window_desktop.h"
 
 namespace tarnolo {
 
@@ -13,6 +16,10 @@ struct WindowSession {
   TcalcForm1 window;
   EventTable table;
   QtView view;
+  QtFileDialog openDialog1{&window, QtFileDialog::Mode::Open};
+  QtFileDialog saveDialog1{&window, QtFileDialog::Mode::Save};
+  PosixFileSystem files;
+  WindowDesktop desktop{window};
   Calculator calculator;
 
   // Creates the window, binds every handler to its control's event, and runs FormCreate; a

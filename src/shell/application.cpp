@@ -14,6 +14,7 @@
 #include "core/arithmetic.h"
 #include "core/number_text.h"
 #include "principal/window_session.h"
+#include "shell/help_viewer.h"
 #include "shell/messages.h"
 
 namespace tarnolo {
@@ -95,11 +96,18 @@ int runTarnolo(int argc, char** argv) {
     return 1;
   }
   followLocaleChanges(session->window);
+  HelpViewer help(QString::fromLatin1(kHelpFile));
+  session->desktop.setHelpViewer(
+      [&help](QWidget* owner, int command, int data) { help.OpenHelp(owner, command, data); });
 
   session->window.show();
   session->window.activateWindow();
   if (options.screenshot) return saveScreenshot(session->window, options.screenshot);
   QApplication::exec();
+  // Shutdown: the windows go first, then the help viewer is told to quit, whether or not the
+  // help was ever opened.
+  session.reset();
+  help.OpenHelp(nullptr, kHelpQuit, 0);
   return 0;
 }
 

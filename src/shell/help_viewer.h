@@ -5,13 +5,11 @@
 #include <QString>
 #include <QWidget>
 
+#include "core/desktop.h"
+
 class QTextBrowser;
 
 namespace tarnolo {
-
-// Commands of OpenHelp.
-inline constexpr int kHelpQuit = 2;      // close the help for the file
-inline constexpr int kHelpContents = 3;  // show the contents page
 
 // Shows the help pages kept in the program (":/help/index.html" and the pages it links),
 // whatever the help file setting names: the setting only tells which help is meant.

@@ -1,0 +1,30 @@
+// The desktop around the real window: closing it, the help viewer, the About box.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "core/desktop.h"
+
+namespace tarnolo {
+
+class WindowDesktop : public Desktop {
+ public:
+  // The shell's help viewer, called with the owning window, the command and its argument.
+  using HelpViewerCall = std::function<void(QWidget* owner, int command, int data)>;
+
+  explicit WindowDesktop(QWidget& window) : m_window(window) {}
+  void setHelpViewer(HelpViewerCall call) { m_help = std::move(call); }
+
+  void closeMainWindow() override { m_window.close(); }
+  void openHelp(int command, int data) override {
+    if (m_help) m_help(&m_window, command, data);
+  }
+  void showAboutBox() override;
+
+ private:
+  QWidget& m_window;
+  HelpViewerCall m_help;
+};
+
+}  // namespace tarnolo
