@@ -97,7 +97,9 @@ Limits betaLimits(int64_t x, int64_t n, double tail, double shift) {
 
 ConfidenceLevel confidenceLevel(double percent, IntervalMethod method) {
   assert(percent >= 50 && percent <= 99.9);
-  const double tail = (100 - percent) / 200;
+  // 100 − 99.9 is 0.0999999999999943 in binary: the tail is rounded to the 1e-8 % that a typed
+  // level can mean, so that 99.9 % leaves out 0.0005 on each side, not 0.00049999999999997.
+  const double tail = std::round((100 - percent) * 1e8) / 2e10;
   double z = -normalQuantile(tail);
   if (method == IntervalMethod::WaldCc && percent == 95) z = kZ95;
   if (method == IntervalMethod::WaldCc && percent == 99) z = kZ99;

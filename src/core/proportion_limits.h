@@ -20,7 +20,7 @@ enum class IntervalMethod {
 
 struct ConfidenceLevel {
   double percent;  // 50..99.9
-  double tail;     // (100 - percent)/200: the probability left out on each side
+  double tail;     // (100 - percent)/200 to 1e-8 %: the probability left out on each side
   double z;        // the normal quantile of 1 - tail
 };
 
