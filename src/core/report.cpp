@@ -79,8 +79,10 @@ ReportValue youdenLimit(Ext value, IntervalMethod method, const char* which, std
 }
 
 // Newcombe's square-and-add: the distances of each limit of sens and esp from the estimate,
-// added in quadrature.
-ReportRow youdenRow(const ReportRow& sens, const ReportRow& esp, IntervalMethod method) {
+// added in quadrature. J itself is (VP·VN − FP·FN)/(enfermos·sanos), whose sign is exact: a test
+// that does not discriminate gets 0, not the rounding left over from sens + esp − 1.
+ReportRow youdenRow(const CountTable& t, const ReportRow& sens, const ReportRow& esp,
+                    IntervalMethod method) {
   ReportRow row{"youden", reportLabel("youden"), {}, {}};
   for (const ReportRow* input : {&sens, &esp}) {
     if (!input->estimate.defined()) {
@@ -88,7 +90,9 @@ ReportRow youdenRow(const ReportRow& sens, const ReportRow& esp, IntervalMethod 
       return row;
     }
   }
-  const Ext s = sens.estimate.value, e = esp.estimate.value, j = s + e - 1;
+  const Ext j =
+      static_cast<Ext>(t.vp * t.vn - t.fp * t.fn) / (static_cast<Ext>(t.enfermos) * t.sanos);
+  const Ext s = sens.estimate.value, e = esp.estimate.value;
   row.estimate = ReportValue::of(store(j));
   const Limits &sl = sens.limits, &el = esp.limits;
   if (!sl.lower.computed() || !sl.upper.computed() || !el.lower.computed() ||
@@ -167,7 +171,7 @@ Report buildReport(const CaseState& state, IntervalMethod method, double percent
   for (std::string_view key : {"sens", "esp", "vpp", "vpn", "prev", "prevap", "exactitud"})
     rows.push_back(proportionRow(key, t, method, level));
   const ReportRow sens = rows[0], esp = rows[1];
-  const ReportRow youden = youdenRow(sens, esp, method);
+  const ReportRow youden = youdenRow(t, sens, esp, method);
   rows.push_back(youden);
   const ReportRow cpp = ratioRow("cpp", t, sens, esp, method, level);
   const ReportRow cpn = ratioRow("cpn", t, sens, esp, method, level);

@@ -150,6 +150,8 @@ const ZeroCase kZeroCells[] = {
     {"no diseased", table(0, 3, 0, 10), M::ClopperPearson, "prev", V, V, V, ""},
     {"empty", table(0, 0, 0, 0), M::Wilson, "exactitud", U, U, U, "la tabla está vacía"},
     {"no discrimination", table(3, 5, 5, 3), M::Wilson, "nnd", U, U, U, "no positivo"},
+    // sens 0.2 and esp 0.8 are stored just above their values: their sum less 1 is 5.6e-17.
+    {"no discrimination, rounded", table(1, 1, 4, 4), M::Wilson, "nnd", U, U, U, "no positivo"},
     {"youden's interval holds 0", table(6, 4, 4, 6), M::Wilson, "nnd", V, V, U, "llega a 0"},
     {"negative count", table(-1, 2, 3, 4), M::Wilson, "esp", U, U, U, "recuentos negativos"},
 };
