@@ -21,7 +21,7 @@ struct Cell {
 constexpr Cell kVP{&C::vp, "VP"}, kFP{&C::fp, "FP"}, kFN{&C::fn, "FN"}, kVN{&C::vn, "VN"};
 
 // A ratio num(s, e)/den(s, e) of sensitivity s and specificity e.
-struct RatioSpec {
+struct RatioForm {
   std::string_view key;
   Ext (*num)(Ext s, Ext e);
   Ext (*den)(Ext s, Ext e);
@@ -31,7 +31,7 @@ struct RatioSpec {
   Cell diseased, healthy;  // SE² = 1/diseased - 1/enfermos + 1/healthy - 1/sanos
 };
 
-const RatioSpec kRatios[] = {
+const RatioForm kRatios[] = {
     {"cpp", [](Ext s, Ext) { return s; }, [](Ext, Ext e) { return 1 - e; }, false, kFP, kVP, kVP,
      kFP},
     {"cpn", [](Ext, Ext e) { return e; }, [](Ext s, Ext) { return 1 - s; }, false, kFN, kVN, kFN,
@@ -40,9 +40,9 @@ const RatioSpec kRatios[] = {
      kVN},
 };
 
-const RatioSpec& specOf(std::string_view key) {
-  for (const RatioSpec& spec : kRatios)
-    if (spec.key == key) return spec;
+const RatioForm& formOf(std::string_view key) {
+  for (const RatioForm& form : kRatios)
+    if (form.key == key) return form;
   assert(false && "no such ratio");
   return kRatios[0];
 }
@@ -64,17 +64,17 @@ ReportValue quotientLimit(Ext a, Ext b, const char* which, std::string& note) {
 }
 
 // The main window's rule: the ratio of the limits of sens and esp, like with like.
-Limits windowRuleLimits(const RatioSpec& spec, const Limits& s, const Limits& e) {
+Limits windowRuleLimits(const RatioForm& form, const Limits& s, const Limits& e) {
   Limits limits;
   if (!s.lower.computed() || !s.upper.computed() || !e.lower.computed() || !e.upper.computed()) {
     limits.note = "faltan los límites de la sensibilidad o de la especificidad";
     return limits;
   }
   const Ext sLo = s.lower.value, sHi = s.upper.value, eLo = e.lower.value, eHi = e.upper.value;
-  const Ext sA = spec.falls ? sHi : sLo, eA = spec.falls ? eHi : eLo;
-  const Ext sB = spec.falls ? sLo : sHi, eB = spec.falls ? eLo : eHi;
-  limits.lower = quotientLimit(spec.num(sA, eA), spec.den(sA, eA), "límite inferior", limits.note);
-  limits.upper = quotientLimit(spec.num(sB, eB), spec.den(sB, eB), "límite superior", limits.note);
+  const Ext sA = form.falls ? sHi : sLo, eA = form.falls ? eHi : eLo;
+  const Ext sB = form.falls ? sLo : sHi, eB = form.falls ? eLo : eHi;
+  limits.lower = quotientLimit(form.num(sA, eA), form.den(sA, eA), "límite inferior", limits.note);
+  limits.upper = quotientLimit(form.num(sB, eB), form.den(sB, eB), "límite superior", limits.note);
   return limits;
 }
 
@@ -88,12 +88,12 @@ Ext inverseTerm(int64_t count, int64_t margin) {
   return static_cast<Ext>(margin - count) / (static_cast<Ext>(count) * margin);
 }
 
-Limits logMethodLimits(const RatioSpec& spec, const CountTable& t, double ratio, double z) {
-  for (const Cell& cell : {spec.diseased, spec.healthy}) {
+Limits logMethodLimits(const RatioForm& form, const CountTable& t, double ratio, double z) {
+  for (const Cell& cell : {form.diseased, form.healthy}) {
     if (t.*cell.count == 0) return {{}, {}, named(cell) + ": el método logarítmico no da límites"};
   }
   const Ext variance =
-      inverseTerm(t.*spec.diseased.count, t.enfermos) + inverseTerm(t.*spec.healthy.count, t.sanos);
+      inverseTerm(t.*form.diseased.count, t.enfermos) + inverseTerm(t.*form.healthy.count, t.sanos);
   return logLimits(ratio, variance, z);
 }
 
@@ -123,21 +123,21 @@ std::string missingInput(const ReportRow& a, const ReportRow& b) {
 
 ReportRow ratioRow(std::string_view key, const CountTable& t, const ReportRow& sens,
                    const ReportRow& esp, IntervalMethod method, const ConfidenceLevel& level) {
-  const RatioSpec& spec = specOf(key);
-  ReportRow row{spec.key, reportLabel(spec.key), {}, {}};
+  const RatioForm& form = formOf(key);
+  ReportRow row{form.key, reportLabel(form.key), {}, {}};
   row.limits.note = missingInput(sens, esp);
   if (!row.limits.note.empty()) return row;
-  if (t.*spec.divisor.count == 0) {
-    row.limits.note = t.*spec.dividend.count == 0
-                          ? named(spec.dividend) + " y " + named(spec.divisor) + ": cociente 0/0"
-                          : named(spec.divisor) + ": cociente infinito";
+  if (t.*form.divisor.count == 0) {
+    row.limits.note = t.*form.dividend.count == 0
+                          ? named(form.dividend) + " y " + named(form.divisor) + ": cociente 0/0"
+                          : named(form.divisor) + ": cociente infinito";
     return row;
   }
   const Ext s = sens.estimate.value, e = esp.estimate.value;
-  const double ratio = store(divide(spec.num(s, e), spec.den(s, e)));
+  const double ratio = store(divide(form.num(s, e), form.den(s, e)));
   row.estimate = ReportValue::of(ratio);
-  row.limits = method == IntervalMethod::WaldCc ? windowRuleLimits(spec, sens.limits, esp.limits)
-                                                : logMethodLimits(spec, t, ratio, level.z);
+  row.limits = method == IntervalMethod::WaldCc ? windowRuleLimits(form, sens.limits, esp.limits)
+                                                : logMethodLimits(form, t, ratio, level.z);
   return row;
 }
 

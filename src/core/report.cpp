@@ -34,14 +34,14 @@ constexpr std::string_view kLabels[] = {
 static_assert(std::size(kLabels) == std::size(kReportKeys));
 
 // A proportion of the report: count over margin, and why it has no value when the margin is 0.
-struct ProportionSpec {
+struct ProportionForm {
   std::string_view key;
   int64_t C::*count;
   int64_t C::*margin;
   const char* empty;
 };
 
-const ProportionSpec kProportions[] = {
+const ProportionForm kProportions[] = {
     {"sens", &C::vp, &C::enfermos, "no hay enfermos (VP + FN = 0)"},
     {"esp", &C::vn, &C::sanos, "no hay sanos (FP + VN = 0)"},
     {"vpp", &C::vp, &C::positivos, "no hay positivos (VP + FP = 0)"},
@@ -55,13 +55,13 @@ const ProportionSpec kProportions[] = {
 
 ReportRow proportionRow(std::string_view key, const CountTable& t, IntervalMethod method,
                         const ConfidenceLevel& level) {
-  const auto spec = std::find_if(std::begin(kProportions), std::end(kProportions),
-                                 [&](const ProportionSpec& s) { return s.key == key; });
-  assert(spec != std::end(kProportions));
-  ReportRow row{spec->key, reportLabel(spec->key), {}, {}};
-  const int64_t count = t.*spec->count, margin = t.*spec->margin;
+  const auto form = std::find_if(std::begin(kProportions), std::end(kProportions),
+                                 [&](const ProportionForm& s) { return s.key == key; });
+  assert(form != std::end(kProportions));
+  ReportRow row{form->key, reportLabel(form->key), {}, {}};
+  const int64_t count = t.*form->count, margin = t.*form->margin;
   if (margin == 0) {
-    row.limits.note = spec->empty;
+    row.limits.note = form->empty;
     return row;
   }
   // As the main window divides: both counts exactly, one extended division, stored.
