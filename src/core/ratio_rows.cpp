@@ -78,16 +78,18 @@ Limits windowRuleLimits(const RatioForm& form, const Limits& s, const Limits& e)
   return limits;
 }
 
-// R·exp(-/+ z·SE) with SE² = Σ (margin - count)/(count·margin) over the given cells.
+// The log method: R·exp(-/+ z·SE), given SE² as variance.
 Limits logLimits(double ratio, Ext variance, double z) {
   const Ext spread = std::exp(z * std::sqrt(variance));
   return {ReportValue::of(store(ratio / spread)), ReportValue::of(store(ratio * spread)), ""};
 }
 
+// 1/count − 1/margin, as (margin − count)/(count·margin), which does not cancel.
 Ext inverseTerm(int64_t count, int64_t margin) {
   return static_cast<Ext>(margin - count) / (static_cast<Ext>(count) * margin);
 }
 
+// Simel, Samsa and Matchar's limits of a likelihood ratio, or none when a count in SE is 0.
 Limits logMethodLimits(const RatioForm& form, const CountTable& t, double ratio, double z) {
   for (const Cell& cell : {form.diseased, form.healthy}) {
     if (t.*cell.count == 0) return {{}, {}, named(cell) + ": el método logarítmico no da límites"};
