@@ -75,11 +75,12 @@ void readRecord(FileSystem& files, int handle, const std::string& path, RecordBy
   }
 }
 
-void writeRecord(FileSystem& files, int handle, const std::string& path, const RecordBytes& bytes) {
+void writeBytes(FileSystem& files, int handle, const std::string& path, std::string_view bytes) {
+  const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
   size_t put = 0;
   while (put < bytes.size()) {
     size_t done = 0;
-    const int error = files.write(handle, bytes.data() + put, bytes.size() - put, done);
+    const int error = files.write(handle, data + put, bytes.size() - put, done);
     if (error == EINTR) continue;
     if (error) raiseFileError(files, error, path);
     if (done == 0) raiseInOut(101);
@@ -110,10 +111,10 @@ std::string createBeside(FileSystem& files, const std::string& path, int& handle
 }
 
 void fillNewFile(FileSystem& files, OpenFile& file, const std::string& path,
-                 std::optional<unsigned> permissions, const CaseRecord& record) {
+                 std::optional<unsigned> permissions, std::string_view bytes) {
   // Keeping the old file's permissions is a courtesy: a file system may refuse it.
   if (permissions) files.setPermissions(file.handle(), *permissions);
-  writeRecord(files, file.handle(), path, encodeRecord(record));
+  writeBytes(files, file.handle(), path, bytes);
   if (const int error = files.sync(file.handle())) raiseFileError(files, error, path);
   if (const int error = file.close()) raiseFileError(files, error, path);
 }
@@ -182,12 +183,18 @@ CaseRecord readCaseFile(FileSystem& files, const std::string& path) {
 }
 
 void writeCaseFile(FileSystem& files, const std::string& path, const CaseRecord& record) {
+  const RecordBytes bytes = encodeRecord(record);
+  writeWholeFile(files, path,
+                 std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+void writeWholeFile(FileSystem& files, const std::string& path, std::string_view bytes) {
   const std::optional<unsigned> permissions = replaceablePermissions(files, path);
   int handle = -1;
   const std::string temporary = createBeside(files, path, handle);
   try {
     OpenFile file(files, handle);
-    fillNewFile(files, file, path, permissions, record);
+    fillNewFile(files, file, path, permissions, bytes);
     if (const int error = files.rename(temporary, path)) raiseFileError(files, error, path);
   } catch (...) {
     files.remove(temporary);

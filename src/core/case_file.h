@@ -88,6 +88,9 @@ CaseRecord readCaseFile(FileSystem& files, const std::string& path);
 // file, is refused with 5 as if it were overwritten in place. Raises InOutError.
 void writeCaseFile(FileSystem& files, const std::string& path, const CaseRecord& record);
 
+// Leaves exactly bytes at path, by the same safe replacement as writeCaseFile.
+void writeWholeFile(FileSystem& files, const std::string& path, std::string_view bytes);
+
 // Open: asks for a name, reads the record into VP, FP, VN, FN and runs CalcularTabla. A cancelled
 // dialog or a failed read changes nothing.
 void AbrirCaso(CaseState& state, View& view, FileDialog& dialog, FileSystem& files);

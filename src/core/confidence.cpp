@@ -28,20 +28,11 @@ struct RatioBlock {
   std::string_view cell;
 };
 
-// Half-width zAlfa * sqrt(p(1 - p)/n) + 1/(2n), evaluated step by step in extended precision.
-// 2n is formed exactly, so the correction stays 1/(2n) for every 32-bit n.
-double halfWidth(Ext p, int32_t n, double zAlfa) {
-  const Ext q = divide((1 - p) * p, static_cast<Ext>(n));
-  const Ext r = squareRoot(q) * zAlfa;
-  const Ext c = divide(1, static_cast<Ext>(2 * int64_t{n}));
-  return store(r + c);
-}
-
 void proportionBlock(CaseState& s, View& view, const ProportionBlock& b) {
   const char sep = decimalSeparator();
   try {
     const double p = s.*b.p;
-    const double h = halfWidth(p, s.*b.n, s.zAlfa);
+    const double h = waldCcHalfWidth(p, s.*b.n, s.zAlfa);
     s.*b.lower = store(static_cast<Ext>(p) - h);
     view.setText(b.lowerCell,
                  s.*b.lower >= 0 ? RealToText(static_cast<Ext>(s.*b.lower) * 100, sep) : "*");
@@ -87,6 +78,13 @@ constexpr std::string_view kLimitControls[] = {
     kPrevapls, kPrevli, kPrevls, kVppli, kVppls, kVpnli, kVpnls, kZalfa};
 
 }  // namespace
+
+double waldCcHalfWidth(Ext p, int64_t n, double zAlfa) {
+  const Ext q = divide((1 - p) * p, static_cast<Ext>(n));
+  const Ext r = squareRoot(q) * zAlfa;
+  const Ext c = divide(1, static_cast<Ext>(2 * n));  // 2n exact: the correction stays 1/(2n)
+  return store(r + c);
+}
 
 void CalcularIC(CaseState& state, View& view) {
   if (view.itemIndex(kZalfa) == -1) {

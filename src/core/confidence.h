@@ -2,6 +2,9 @@
 // ratios of limits for the likelihood ratios.
 #pragma once
 
+#include <cstdint>
+
+#include "core/arithmetic.h"
 #include "core/case_state.h"
 #include "core/view.h"
 
@@ -10,6 +13,11 @@ namespace tarnolo {
 // The normal quantiles of the two levels, "95%" and "99%".
 inline constexpr double kZ95 = 1.96;
 inline constexpr double kZ99 = 2.576;
+
+// The half-width of a proportion's limits, zAlfa * sqrt(p(1 - p)/n) + 1/(2n), evaluated step by
+// step in extended precision and stored as a double. Requires |n| < 2^62. Raises ZeroDivide for
+// n = 0 with 0 < p < 1, InvalidOp for n = 0 with p 0 or 1 and for a negative p(1 - p)/n.
+double waldCcHalfWidth(Ext p, int64_t n, double zAlfa);
 
 // Selects "95%" the first time (which runs ZalfaClick, and so CalcularIC, once nested), then
 // computes the sixteen limits in ten blocks. A proportion block that divides by zero shows

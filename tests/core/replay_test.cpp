@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "core/number_text.h"
@@ -95,6 +98,12 @@ TEST(Replay, BadStepsStopWithTheLineNumber) {
       {"scroll VP 3\n", "line 1: VP is no slider\n"},
       {"set SensGauge 3\n", "line 1: SensGauge has no text\n"},
       {"separator ab\n", "line 1: separator needs one character\n"},
+      {"report\n", "line 1: report needs METHOD LEVEL PATH\n"},
+      {"report wald 95\n", "line 1: report needs METHOD LEVEL PATH\n"},
+      {"report exact 95 r.csv\n", "line 1: unknown report method 'exact'\n"},
+      {"report wald 99.95 r.csv\n", "line 1: report needs a level from 50 to 99.9\n"},
+      {"report wald 49.9 r.csv\n", "line 1: report needs a level from 50 to 99.9\n"},
+      {"report wald 95,5 r.csv\n", "line 1: report needs a level from 50 to 99.9\n"},
   };
   for (const auto& [script, err] : cases) {
     SCOPED_TRACE(script);
@@ -102,6 +111,49 @@ TEST(Replay, BadStepsStopWithTheLineNumber) {
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, err);
   }
+}
+
+std::string fileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string firstLines(const std::string& text, int count) {
+  size_t end = 0;
+  for (int i = 0; i < count && end != std::string::npos; ++i) end = text.find('\n', end + 1);
+  return text.substr(0, end + 1);
+}
+
+TEST(Replay, ReportStepWritesTheCsvOfTheCurrentTable) {
+  const std::string exact = ::testing::TempDir() + "tarnolo_report_exact.csv";
+  const std::string wilson = ::testing::TempDir() + "tarnolo report wilson.csv";
+  const Replayed run = replay(
+      "set VP 397\nset FP 84\nset FN 54\nset VN 177\nclick BitBtn6\n"
+      "report clopper-pearson 95 " +
+      exact +
+      "\nseparator ,\n"
+      "report wilson 99.9 " +
+      wilson + "\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.find("error\t"), std::string::npos) << run.out;
+  EXPECT_EQ(firstLines(fileText(exact), 2),
+            "clave,estimación,inferior IC 95 % Clopper-Pearson exacto,"
+            "superior IC 95 % Clopper-Pearson exacto,motivo\r\n"
+            "sens,0.880266075388027,0.84667451773168,0.908759233549536,\r\n");
+  EXPECT_EQ(firstLines(fileText(wilson), 2),
+            "clave;estimación;inferior IC 99,9 % Wilson;superior IC 99,9 % Wilson;motivo\r\n"
+            "sens;0,880266075388027;0,820847878256647;0,921853565150151;\r\n");
+  std::remove(exact.c_str());
+  std::remove(wilson.c_str());
+}
+
+TEST(Replay, ReportFileThatCannotBeWrittenShowsTheFailureBox) {
+  const std::string folder = ::testing::TempDir();
+  const Replayed run = replay("report wald 90 " + folder + "no-such-folder/r.csv\n" +
+                              "report wald 90 " + folder + "\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.rfind("error\tInvalid filename.\nerror\tFile access denied.\ncontrol\t", 0), 0u)
+      << run.out;
 }
 
 TEST(JsonString, EscapesQuotesBackslashesAndControls) {

@@ -1,13 +1,17 @@
 // tarnolo-replay: a user session as a script.
 #include "replay.h"
 
+#include <charconv>
 #include <cstdio>
 #include <istream>
 #include <ostream>
 #include <sstream>
 
 #include "core/control_names.h"
+#include "core/events.h"
 #include "core/number_text.h"
+#include "core/report_text.h"
+#include "core/text_file.h"
 
 namespace tarnolo::replay {
 
@@ -68,9 +72,37 @@ std::string runFileStep(const FileStep& file, const Step& step, ModelSession& se
   return "";
 }
 
+// A confidence level in percent, "50" to "99.9", in the script's own notation ("." always).
+bool parseLevel(const std::string& text, double& level) {
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, level);
+  return error == std::errc() && stop == end && level >= 50 && level <= 99.9;
+}
+
+// report METHOD LEVEL PATH: the report's CSV of the current state into PATH. A file that cannot
+// be written shows the failure box, as it would in the window.
+std::string runReportStep(const Step& step, ModelSession& session) {
+  const size_t space = step.rest.find(' ');
+  if (space == std::string::npos || space + 1 == step.rest.size())
+    return "report needs METHOD LEVEL PATH";
+  const auto method = methodFromKey(step.name);
+  if (!method) return "unknown report method '" + step.name + "'";
+  double level = 0;
+  if (!parseLevel(step.rest.substr(0, space), level)) return "report needs a level from 50 to 99.9";
+  const std::string path = step.rest.substr(space + 1);
+  runGuarded(
+      [&] {
+        const Report report = buildReport(session.state(), *method, level);
+        writeTextFile(path, reportCsv(report, decimalSeparator()));
+      },
+      [&](const std::string& text) { session.model.reportFailure(text); });
+  return "";
+}
+
 // Runs one step; returns an empty text or why it cannot run.
 std::string runStep(const Step& step, ModelSession& session) {
   ControlModel& model = session.model;
+  if (step.verb == "report") return runReportStep(step, session);
   for (const FileStep& file : kFileSteps) {
     if (step.verb == file.verb) return runFileStep(file, step, session);
   }

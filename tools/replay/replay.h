@@ -21,9 +21,13 @@ namespace tarnolo::replay {
 //   save-menu PATH      the same from the menu item "Guardar"
 //   cancel-open         a click on "&Abrir"; the user cancels the dialog
 //   cancel-save         a click on "&Salvar"; the user cancels the dialog
+//   report M L PATH     writes the report's CSV (report_text.h) by method key M at level L
+//                       ("50" to "99.9", always with ".") into PATH; a file that cannot be
+//                       written shows the failure box
 //   # ...               a comment; empty lines are skipped
 // Runs the script on the session. Returns 0, or 2 after writing "line N: why" to err for an
-// unknown step, an unknown control or a malformed argument (the steps before it have run).
+// unknown step, an unknown control, method or level, or a malformed argument (the steps before
+// it have run).
 int runScript(std::istream& script, ModelSession& session, std::ostream& err);
 
 // What the user sees, one record a line, fields separated by tabs: each message box
