@@ -17,8 +17,8 @@ constexpr const char* kPercent = "En porcentaje";
 constexpr const char* kLimit = "Límite del intervalo de confianza, en porcentaje";
 constexpr const char* kRatioLimit = "Límite del intervalo de confianza";
 constexpr const char* kSliderKeys =
-    "En porcentaje entero, de 1 a 99: flechas, Re Pág y Av Pág de uno en uno, Inicio y Fin a "
-    "los extremos";
+    "En porcentaje entero, de 1 a 99: flechas, RePág y AvPág de uno en uno, Inicio y Fin a los "
+    "extremos";
 
 constexpr AccessibleText kTexts[] = {
     // The panels.
