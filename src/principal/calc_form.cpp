@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "principal/accessibility.h"
 #include "principal/radio_group.h"
 #include "principal/slider.h"
 #include "ui_calc_form.h"
@@ -32,6 +33,7 @@ TcalcForm1::TcalcForm1(QWidget* parent)
       m_ui(std::make_unique<Ui::TcalcForm1>()) {
   m_ui->setupUi(this);
   usePixelFontSizes(*this);
+  makeAccessible(*this);
   QIcon icon;
   for (int size : {48, 32, 16}) icon.addFile(QStringLiteral(":/artwork/icon%1.png").arg(size));
   setWindowIcon(icon);

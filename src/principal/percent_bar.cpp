@@ -1,6 +1,7 @@
 // The percentage bar.
 #include "principal/percent_bar.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -32,6 +33,8 @@ void PercentBar::setProgress(int progress) {
   if (progress == m_progress) return;
   m_progress = progress;
   update();
+  QAccessibleValueChangeEvent changed(this, m_progress);  // a screen reader reads the new value
+  QAccessible::updateAccessibility(&changed);
 }
 
 void PercentBar::setForeColor(const QColor& color) {

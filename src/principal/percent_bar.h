@@ -36,7 +36,7 @@ class PercentBar : public QWidget {
   explicit PercentBar(QWidget* parent = nullptr);
 
   int progress() const { return m_progress; }
-  // Clamps to 0..100; repaints when the value changes.
+  // Clamps to 0..100; repaints and tells assistive technology when the value changes.
   void setProgress(int progress);
   QColor foreColor() const { return m_fore; }
   void setForeColor(const QColor& color);

@@ -50,7 +50,8 @@ void RadioGroup::onButtonClicked(int index) {
   emit chosen();
 }
 
-// Stores the index and checks its button alone. Only the checked button is reached by Tab.
+// Stores the index and checks its button alone. Only the checked button is reached by Tab;
+// while none is checked the first one is, so that the keyboard can make the first choice.
 void RadioGroup::select(int index) {
   m_index = index;
   for (qsizetype i = 0; i < m_buttons.size(); ++i) {
@@ -58,7 +59,8 @@ void RadioGroup::select(int index) {
     button->setAutoExclusive(false);
     button->setChecked(i == index);
     button->setAutoExclusive(true);
-    button->setFocusPolicy(i == index ? Qt::StrongFocus : Qt::ClickFocus);
+    const bool tabStop = index == -1 ? i == 0 : i == index;
+    button->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
   }
 }
 

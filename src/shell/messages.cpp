@@ -1,6 +1,7 @@
 // Notices and failure boxes.
 #include "shell/messages.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
@@ -35,6 +36,28 @@ QRect screenGeometry() {
   return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
+class NoticeAccessible : public QAccessibleWidget {
+ public:
+  explicit NoticeAccessible(NoticeDialog* notice)
+      : QAccessibleWidget(notice, QAccessible::AlertMessage) {}
+
+  QString text(QAccessible::Text type) const override {
+    if (type == QAccessible::Value) return static_cast<NoticeDialog*>(widget())->label()->text();
+    return QAccessibleWidget::text(type);
+  }
+};
+
+QAccessibleInterface* noticeFactory(const QString& className, QObject* object) {
+  if (className != QLatin1String(NoticeDialog::staticMetaObject.className())) return nullptr;
+  return new NoticeAccessible(static_cast<NoticeDialog*>(object));
+}
+
+// Before any notice exists, so that none is described by the toolkit's plain dialog interface.
+void installFactories() {
+  QAccessible::installFactory(noticeFactory);
+}
+Q_COREAPP_STARTUP_FUNCTION(installFactories)
+
 }  // namespace
 
 NoticeDialog::NoticeDialog(const QString& text, QWidget* parent)
@@ -68,6 +91,13 @@ NoticeDialog::NoticeDialog(const QString& text, QWidget* parent)
   QRect frame(QPoint(), size());
   frame.moveCenter(screen.center());
   move(frame.topLeft());
+}
+
+// A screen reader reads an alert as it appears.
+void NoticeDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  QAccessibleEvent alert(this, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
 }
 
 void showNotice(const std::string& text) {

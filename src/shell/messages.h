@@ -17,7 +17,8 @@ inline const QString kApplicationTitle = QStringLiteral("Tarnolo");
 
 // The notice: the text word-wrapped to at most half the screen width, one "OK" button that
 // Enter and Esc both press, margins of 8 dialog units, 10 between text and button, a button at
-// least 50 x 14 dialog units; centred on the screen.
+// least 50 x 14 dialog units; centred on the screen. A screen reader reads it as an alert, the
+// caption as its name and the text as its value, as it reads the failure box.
 class NoticeDialog : public QDialog {
   Q_OBJECT
 
@@ -26,6 +27,9 @@ class NoticeDialog : public QDialog {
 
   QLabel* label() const { return m_label; }
   QPushButton* button() const { return m_button; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   Q_DISABLE_COPY(NoticeDialog)
