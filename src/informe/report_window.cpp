@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QShortcut>
 
 #include "core/number_text.h"
@@ -29,6 +30,8 @@ constexpr IntervalMethod kMethods[] = {
 };
 
 enum Column { kIndex, kEstimate, kLower, kUpper, kNote, kColumns };
+
+constexpr int kWidth = 1240;  // room for the longest notes
 
 QString qstring(std::string_view text) {
   return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -66,6 +69,9 @@ ReportWindow::ReportWindow(const CaseState& state, FailureReporter failure, QWid
   fillChoices();
   connectControls();
   rebuild();
+  // Wide enough for the notes, where the screen allows.
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    resize(qMax(width(), qMin(kWidth, screen->availableGeometry().width() - 40)), height());
 }
 
 ReportWindow::~ReportWindow() = default;
