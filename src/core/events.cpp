@@ -42,7 +42,9 @@ void EventTable::invoke(std::string_view control, Event event) const {
 }
 
 bool EventTable::deliver(std::string_view control, Event event) const {
-  return runGuarded([&] { invoke(control, event); }, report_);
+  const bool completed = runGuarded([&] { invoke(control, event); }, report_);
+  for (const Handler& observer : observers_) runGuarded(observer, report_);
+  return completed;
 }
 
 }  // namespace tarnolo

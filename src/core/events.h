@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace tarnolo {
 
@@ -39,8 +40,14 @@ class EventTable {
 
   void setFailureReporter(FailureReporter report) { report_ = std::move(report); }
 
+  // Runs observer after every user's event that deliver runs, once its handler has completed or
+  // failed (a failure already reported), also when nothing is bound: a window that shows the
+  // state follows it so. Observers run in the order added, each under the failure guard.
+  void addDeliveryObserver(Handler observer) { observers_.push_back(std::move(observer)); }
+
  private:
   std::map<std::pair<std::string, Event>, Handler, std::less<>> handlers_;
+  std::vector<Handler> observers_;
   FailureReporter report_;
 };
 

@@ -1,7 +1,9 @@
 // The report as text.
 #include "core/report_text.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <iterator>
 
 #include "core/number_text.h"
 
@@ -87,7 +89,26 @@ std::string valueText(const ReportValue& value, char separator) {
   return "";
 }
 
-std::string reportTable(const Report& report, char separator) {
+bool isProportion(std::string_view key) {
+  constexpr std::string_view kProportionKeys[] = {"sens",   "esp",       "vpp", "vpn", "prev",
+                                                  "prevap", "exactitud", "fpf", "fnf"};
+  return std::find(std::begin(kProportionKeys), std::end(kProportionKeys), key) !=
+         std::end(kProportionKeys);
+}
+
+std::string valueText(std::string_view key, const ReportValue& value, char separator,
+                      ProportionScale scale) {
+  if (scale == ProportionScale::Percent && value.defined() && isProportion(key))
+    return RealToText(static_cast<Ext>(value.value) * 100, separator);
+  return valueText(value, separator);
+}
+
+std::string rowLabel(std::string_view key, ProportionScale scale) {
+  const std::string label(reportLabel(key));
+  return scale == ProportionScale::Percent && isProportion(key) ? label + " (%)" : label;
+}
+
+std::string reportTable(const Report& report, char separator, ProportionScale scale) {
   const CountTable& t = report.counts;
   std::string text = "Informe de exactitud diagnóstica\n";
   text += "VP\t" + std::to_string(t.vp) + "\tFP\t" + std::to_string(t.fp) + "\tFN\t" +
@@ -99,9 +120,9 @@ std::string reportTable(const Report& report, char separator) {
   text += "Índice de Youden\tsuma en cuadratura de Newcombe 1998\n\n";
   text += "Índice\tEstimación\tLímite inferior\tLímite superior\tNota\n";
   for (const ReportRow& row : report.rows) {
-    text += std::string(row.label) + "\t" + valueText(row.estimate, separator) + "\t" +
-            valueText(row.limits.lower, separator) + "\t" + valueText(row.limits.upper, separator) +
-            "\t" + row.limits.note + "\n";
+    text += rowLabel(row.key, scale) + "\t" + valueText(row.key, row.estimate, separator, scale) +
+            "\t" + valueText(row.key, row.limits.lower, separator, scale) + "\t" +
+            valueText(row.key, row.limits.upper, separator, scale) + "\t" + row.limits.note + "\n";
   }
   return text;
 }

@@ -28,11 +28,30 @@ std::string_view ratioMethodName(IntervalMethod method);
 // text when Undefined.
 std::string valueText(const ReportValue& value, char separator);
 
+// How the proportions are written: as fractions (the CSV), or in percent as the main window
+// shows them (the report window, its clipboard text and its printout).
+enum class ProportionScale { Fraction, Percent };
+
+// Whether the index of a key is a proportion of counts: sens, esp, vpp, vpn, prev, prevap,
+// exactitud, fpf and fnf. Youden's index and the ratios are not.
+bool isProportion(std::string_view key);
+
+// A value of the row of key: valueText, but at Percent a proportion's value is the stored
+// fraction times 100 in extended precision, the main window's step, so that wald-cc's texts
+// are the main window's.  valueText("sens", 0.25, ',', Percent) -> "25";
+// valueText("cpp", 2.5, ',', Percent) -> "2,5".
+std::string valueText(std::string_view key, const ReportValue& value, char separator,
+                      ProportionScale scale);
+
+// The label of the row of key: reportLabel, followed by " (%)" for a proportion at Percent.
+std::string rowLabel(std::string_view key, ProportionScale scale);
+
 // The report for the clipboard: lines of fields separated by tabs, which paste as a table. The
 // counts, the level, the methods with their references, an empty line, the column heads
 // "Índice", "Estimación", "Límite inferior", "Límite superior", "Nota", and one line per index
-// with its label. Lines end in "\n".
-std::string reportTable(const Report& report, char separator);
+// with its label (rowLabel) and values (valueText) at scale. Lines end in "\n".
+std::string reportTable(const Report& report, char separator,
+                        ProportionScale scale = ProportionScale::Fraction);
 
 // The field delimiter of CSV for a decimal separator: ";" when it is ",", else ",".
 char csvDelimiter(char separator);

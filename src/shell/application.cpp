@@ -13,6 +13,7 @@
 
 #include "core/arithmetic.h"
 #include "core/number_text.h"
+#include "informe/report_command.h"
 #include "principal/window_session.h"
 #include "shell/help_viewer.h"
 #include "shell/messages.h"
@@ -96,6 +97,7 @@ int runTarnolo(int argc, char** argv) {
     return 1;
   }
   followLocaleChanges(session->window);
+  ReportCommand::install(session->window, session->table, session->state(), reportFailure);
   HelpViewer help(QString::fromLatin1(kHelpFile));
   session->desktop.setHelpViewer(
       [&help](QWidget* owner, int command, int data) { help.OpenHelp(owner, command, data); });

@@ -125,6 +125,32 @@ TEST_F(ControlModelTest, GuardReportsOneBoxAndGoesOn) {
   EXPECT_EQ(model.messages()[1].text, "I/O error 32.");
 }
 
+// Observers follow every delivered event, after its handler, whether it completed, failed or
+// was not bound; a failing observer gets its own box and the next one still runs.
+TEST_F(ControlModelTest, DeliveryObserversRunAfterEveryEvent) {
+  std::vector<std::string> seen;
+  table.bind(kBitBtn6, Event::Click, [&] { seen.push_back("handler"); });
+  table.bind(kIc, Event::Click, [&] {
+    seen.push_back("failing handler");
+    raiseInvalidOp();
+  });
+  table.addDeliveryObserver([&] {
+    seen.push_back("first");
+    if (seen.size() > 8) raiseZeroDivide();
+  });
+  table.addDeliveryObserver([&] { seen.push_back("second"); });
+  model.userClick(kBitBtn6);
+  model.userClick(kIc);
+  model.userClick(kBitBtn4);  // nothing bound
+  EXPECT_EQ(seen, (std::vector<std::string>{"handler", "first", "second", "failing handler",
+                                            "first", "second", "first", "second"}));
+  model.userClick(kBitBtn4);
+  ASSERT_EQ(model.messages().size(), 2u);
+  EXPECT_EQ(model.messages()[0].text, "Invalid floating point operation.");
+  EXPECT_EQ(model.messages()[1].text, "Floating point division by zero.");
+  EXPECT_EQ(seen.back(), "second");
+}
+
 TEST_F(ControlModelTest, UnknownNameIsAProgrammingError) {
   EXPECT_THROW(model.setText("nope", "1"), std::out_of_range);
   EXPECT_THROW(model.setText(kSensGauge, "1"), std::out_of_range);

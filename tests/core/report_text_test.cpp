@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "session_helpers.h"
+
 namespace tarnolo {
 namespace {
 
@@ -100,6 +102,65 @@ TEST(ValueText, SeparatorStarAndEmpty) {
   EXPECT_EQ(valueText(ReportValue{}, '.'), "");
 }
 
+TEST(ValueText, PercentScalesProportionsOnly) {
+  const struct {
+    const char* key;
+    ReportValue value;
+    const char* text;
+  } cases[] = {
+      {"sens", ReportValue::of(0.25), "25"},        {"fnf", ReportValue::of(0.125), "12,5"},
+      {"exactitud", ReportValue::of(1), "100"},     {"youden", ReportValue::of(0.5), "0,5"},
+      {"cpp", ReportValue::of(2.5), "2,5"},         {"nnd", ReportValue::of(4), "4"},
+      {"sens", ReportValue::outOfRange(1.25), "*"}, {"esp", ReportValue{}, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key);
+    EXPECT_EQ(valueText(c.key, c.value, ',', ProportionScale::Percent), c.text);
+    EXPECT_EQ(valueText(c.key, c.value, ',', ProportionScale::Fraction), valueText(c.value, ','));
+  }
+  EXPECT_EQ(rowLabel("sens", ProportionScale::Percent), "Sensibilidad (%)");
+  EXPECT_EQ(rowLabel("sens", ProportionScale::Fraction), "Sensibilidad");
+  EXPECT_EQ(rowLabel("odds_ratio", ProportionScale::Percent), reportLabel("odds_ratio"));
+}
+
+// With wald-cc at 95 % the report in percent reads exactly as the main window's cells.
+TEST(ValueText, PercentTextsAreTheMainWindows) {
+  using namespace names;
+  const struct {
+    const char* key;
+    std::string_view estimate, lower, upper;
+  } rows[] = {
+      {"sens", kSens, kSensli, kSensls},
+      {"esp", kEsp, kEspli, kEspls},
+      {"vpp", kVPP, kVppli, kVppls},
+      {"vpn", kVPN, kVpnli, kVpnls},
+      {"prev", kPrevalencia, kPrevli, kPrevls},
+      {"prevap", kPrevap, kPrevapli, kPrevapls},
+      {"cpp", kCPP, kCppli, kCppls},
+      {"cpn", kCPN, kCpnli, kCpnls},
+  };
+  for (const test::Counts& counts :
+       {test::Counts{"397", "84", "54", "177"}, {"6", "3", "1", "10"}}) {
+    setDecimalSeparator(',');
+    ModelSession session;
+    test::calcular(session, counts);
+    const Report report = buildReport(session.state(), M::WaldCc, 95);
+    for (const auto& r : rows) {
+      SCOPED_TRACE(std::string(counts.vp) + " " + r.key);
+      const ReportRow& row =
+          report.rows[std::find(std::begin(kReportKeys), std::end(kReportKeys), r.key) -
+                      std::begin(kReportKeys)];
+      const auto text = [&](const ReportValue& v) {
+        return valueText(row.key, v, ',', ProportionScale::Percent);
+      };
+      EXPECT_EQ(text(row.estimate), session.model.text(r.estimate));
+      EXPECT_EQ(text(row.limits.lower), session.model.text(r.lower));
+      EXPECT_EQ(text(row.limits.upper), session.model.text(r.upper));
+    }
+  }
+  setDecimalSeparator('.');
+}
+
 TEST(ReportTable, TabSeparatedWithCountsLevelAndMethods) {
   const std::string text = reportTable(buildReport(table(6, 3, 1, 10), M::WaldCc, 95), ',');
   const std::vector<std::string> got = lines(text, "\n");
@@ -113,6 +174,20 @@ TEST(ReportTable, TabSeparatedWithCountsLevelAndMethods) {
             "límite superior mayor que 1, fuera de rango");
   for (size_t i = 7; i < got.size(); ++i)
     EXPECT_EQ(std::count(got[i].begin(), got[i].end(), '\t'), 4) << got[i];
+}
+
+TEST(ReportTable, PercentScaleLabelsAndScalesTheProportions) {
+  const Report report = buildReport(table(6, 3, 1, 10), M::Wilson, 95);
+  const std::vector<std::string> got =
+      lines(reportTable(report, '.', ProportionScale::Percent), "\n");
+  ASSERT_EQ(got.size(), 8 + std::size(kReportKeys));
+  EXPECT_EQ(got[8].substr(0, got[8].find('\t', got[8].find('\t') + 1)),
+            "Sensibilidad (%)\t85.7142857142857");
+  EXPECT_EQ(got[8 + 8], "Cociente de probabilidad positivo (CP+), sens/(1 - esp)\t" +
+                            valueText(report.rows[8].estimate, '.') + "\t" +
+                            valueText(report.rows[8].limits.lower, '.') + "\t" +
+                            valueText(report.rows[8].limits.upper, '.') + "\t" +
+                            report.rows[8].limits.note);
 }
 
 }  // namespace

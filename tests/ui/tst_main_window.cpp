@@ -342,6 +342,7 @@ void tst_MainWindow::texts() {
   QCOMPARE(menus, (QStringList{
                       "Archivo1=Archivo: Nuevo1=Nuevo, Abrir1=Abrir, Guardar1=Guardar, -N3, "
                       "Salir1=Salir",
+                      "Anlisis1=Análisis: Informecompleto1=Informe completo…",
                       "Informacin1=Información: Pruebasdiagnsticas1=Pruebas diagnósticas .., -N2, "
                       "Acercade1=Acerca de ..."}));
 }

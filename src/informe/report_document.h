@@ -1,0 +1,35 @@
+// The report as a document: the HTML that the printout, the PDF file and the clipboard's rich
+// text are made of.
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QMarginsF>
+#include <QString>
+
+#include "core/report.h"
+
+class QPrinter;
+
+namespace tarnolo {
+
+// The date as the printout writes it: "5 de marzo de 2025, 14:03".
+QString reportDate(const QDateTime& when);
+
+// The report as an HTML page: a title, the date, the two-by-two table with its margins, the
+// level and every method named with its reference, then the table of indices with the
+// proportions in percent; a missing value reads "—", a value out of range "*", each row with
+// its note. Texts are escaped; numbers written with separator.
+QString reportHtml(const Report& report, char separator, const QDateTime& when);
+
+// The margins of the printed pages, in millimetres.
+inline const QMarginsF kPageMargins(20, 20, 20, 20);
+
+// Prints html on printer, page after page, inside the printer's margins. Returns false when the
+// printer failed (a file it could not open, a printer that went away).
+bool printReport(const QString& html, QPrinter& printer);
+
+// The bytes of a PDF file of html on A4 pages with kPageMargins.
+QByteArray reportPdf(const QString& html);
+
+}  // namespace tarnolo
