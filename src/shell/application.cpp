@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QLibraryInfo>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -85,6 +87,12 @@ int runTarnolo(int argc, char** argv) {
   useLocaleSeparator();
   QApplication application(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+  // The program speaks Spanish, so do the toolkit's own dialogs (files, printing), whatever
+  // the locale; without the translations installed they stay in English.
+  QTranslator toolkitTexts;
+  if (toolkitTexts.load(QStringLiteral("qtbase_es"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&toolkitTexts);
   // The title goes on the boxes only: no display name, so that the toolkit adds nothing to
   // the main window's caption.
   QApplication::setApplicationName(kApplicationTitle);
