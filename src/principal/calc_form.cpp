@@ -3,9 +3,11 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 
 #include "principal/accessibility.h"
@@ -38,6 +40,9 @@ TcalcForm1::TcalcForm1(QWidget* parent)
   for (int size : {48, 32, 16}) icon.addFile(QStringLiteral(":/artwork/icon%1.png").arg(size));
   setWindowIcon(icon);
   setClientHeight(m_ui->Panel19->geometry().bottom() + 2);  // the design height
+  // Every control passes its keys through the window first (the default button), and the
+  // text boxes their mouse buttons (a click in a box).
+  for (QWidget* control : findChildren<QWidget*>()) control->installEventFilter(this);
 }
 
 TcalcForm1::~TcalcForm1() = default;
@@ -53,7 +58,6 @@ void TcalcForm1::attach(const EventTable& table) {
     connect(item, &QAction::triggered, this,
             [this, item] { deliver(item->objectName(), Event::Click); });
   }
-  for (QLineEdit* box : findChildren<QLineEdit*>()) box->installEventFilter(this);
   for (RadioGroup* group : findChildren<RadioGroup*>()) {
     connect(group, &RadioGroup::chosen, this,
             [this, group] { deliver(group->objectName(), Event::Click); });
@@ -103,24 +107,75 @@ void TcalcForm1::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
 }
 
+EnterAction enterAction(Qt::KeyboardModifiers modifiers, bool focusOnButton,
+                        bool defaultButtonUsable) {
+  if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
+    return EnterAction::None;
+  if (focusOnButton) return EnterAction::ClickFocused;
+  return defaultButtonUsable ? EnterAction::ClickDefault : EnterAction::None;
+}
+
+void TcalcForm1::pressEnter(QWidget* focus, Qt::KeyboardModifiers modifiers) {
+  auto* focused = qobject_cast<QPushButton*>(focus);
+  QPushButton* calcular = m_ui->BitBtn6;
+  switch (enterAction(modifiers, focused, calcular->isVisible() && calcular->isEnabled())) {
+    case EnterAction::ClickFocused:
+      focused->click();
+      break;
+    case EnterAction::ClickDefault:
+      calcular->click();
+      break;
+    case EnterAction::None:
+      break;
+  }
+}
+
+// The window itself holds the focus (no control has it): Enter clicks the default button.
+void TcalcForm1::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    pressEnter(nullptr, event->modifiers());
+    event->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
 // A click in a text box: a left-button press and release, both inside the box.
+bool TcalcForm1::clickInTextBox(QLineEdit* box, QMouseEvent* mouse) {
+  if (mouse->button() != Qt::LeftButton) return false;
+  if (mouse->type() == QEvent::MouseButtonPress) {
+    m_pressed = box;
+    return false;
+  }
+  if (m_pressed != box) return false;
+  m_pressed = nullptr;
+  if (!box->rect().contains(mouse->position().toPoint())) return false;
+  // Let the box take the release first (the caret, the selection), then deliver.
+  QCoreApplication::sendEvent(box, mouse);
+  deliver(box->objectName(), Event::Click);
+  return true;
+}
+
 bool TcalcForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    auto* box = static_cast<QWidget*>(watched);
-    if (mouse->button() == Qt::LeftButton) {
-      if (event->type() == QEvent::MouseButtonPress) {
-        m_pressed = watched;
-      } else if (m_pressed == watched) {
-        m_pressed = nullptr;
-        if (box->rect().contains(mouse->position().toPoint())) {
-          // Let the box take the release first (the caret, the selection), then deliver.
-          QCoreApplication::sendEvent(box, event);
-          deliver(box->objectName(), Event::Click);
-          return true;
-        }
-      }
+  auto* control = static_cast<QWidget*>(watched);
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      // Enter and Return, keypad or not, are the window's; the menu bar and its popup menus
+      // (windows of their own) keep theirs. Escape goes on to the control, which ignores it.
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+          control->window() != this || qobject_cast<QMenuBar*>(control))
+        break;
+      pressEnter(control, key->modifiers());
+      return true;
     }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+      if (auto* box = qobject_cast<QLineEdit*>(watched))
+        return clickInTextBox(box, static_cast<QMouseEvent*>(event));
+      break;
+    default:
+      break;
   }
   return QMainWindow::eventFilter(watched, event);
 }

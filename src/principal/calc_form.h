@@ -3,9 +3,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 #include "core/events.h"
+
+class QLineEdit;
+class QMouseEvent;
 
 namespace Ui {
 class TcalcForm1;
@@ -39,20 +43,31 @@ class TcalcForm1 : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   Q_DISABLE_COPY(TcalcForm1)
 
   void deliver(const QString& control, Event event) const;
+  bool clickInTextBox(QLineEdit* box, QMouseEvent* event);
+  // The Enter key in the window: see enterAction.
+  void pressEnter(QWidget* focus, Qt::KeyboardModifiers modifiers);
   int menuHeight() const;
   void centreOnScreen();
 
   std::unique_ptr<Ui::TcalcForm1> m_ui;
   const EventTable* m_table = nullptr;
-  QObject* m_pressed = nullptr;  // the text box that a left-button press went into
+  QPointer<QObject> m_pressed;  // the text box that a left-button press went into
   bool m_placed = false;
 };
+
+// What the Enter key does in the main window: nothing while Shift, Ctrl or Alt is held; on a
+// focused push button it clicks that button, elsewhere it clicks the default button "&Calcular"
+// if that is shown and enabled.
+enum class EnterAction { None, ClickFocused, ClickDefault };
+EnterAction enterAction(Qt::KeyboardModifiers modifiers, bool focusOnButton,
+                        bool defaultButtonUsable);
 
 // The form gives font sizes in points at 96 dots per inch; they become pixel sizes, so that
 // texts keep their size against the pixel geometry whatever the screen's logical density.

@@ -2,6 +2,7 @@
 #include "principal/qt_view.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <stdexcept>
 
@@ -73,13 +74,24 @@ void QtView::setPosition(std::string_view control, int32_t position) {
   find<Slider>(control)->setPositionByProgram(position);
 }
 
+// A control that loses the keyboard focus by a program write leaves it with the window, as on
+// Windows, instead of Qt's handing it on to the next control as if Tab had been pressed (a
+// text box reached so would select its whole text).
 void QtView::setEnabled(std::string_view control, bool enabled) {
   QObject* object = find(control);
   if (auto* item = qobject_cast<QAction*>(object)) {
     item->setEnabled(enabled);
-  } else {
-    find<QWidget>(control)->setEnabled(enabled);
+    return;
   }
+  auto* widget = find<QWidget>(control);
+  if (!enabled) keepFocusInWindow(*widget);
+  widget->setEnabled(enabled);
+}
+
+void QtView::keepFocusInWindow(QWidget& widget) {
+  QWidget* focus = QApplication::focusWidget();
+  if (focus && (focus == &widget || widget.isAncestorOf(focus)))
+    m_window.setFocus(Qt::OtherFocusReason);
 }
 
 bool QtView::enabled(std::string_view control) const {
@@ -90,9 +102,11 @@ bool QtView::enabled(std::string_view control) const {
 void QtView::setVisible(std::string_view control, bool visible) {
   if (auto* item = qobject_cast<QAction*>(find(control))) {
     item->setVisible(visible);
-  } else {
-    find<QWidget>(control)->setVisible(visible);
+    return;
   }
+  auto* widget = find<QWidget>(control);
+  if (!visible) keepFocusInWindow(*widget);
+  widget->setVisible(visible);
 }
 
 bool QtView::visible(std::string_view control) const {

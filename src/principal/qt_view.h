@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QWidget>
 #include <functional>
 
 #include "core/events.h"
@@ -45,6 +46,7 @@ class QtView : public View {
 
  private:
   QObject* find(std::string_view control) const;
+  void keepFocusInWindow(QWidget& widget);
   template <class T>
   T* find(std::string_view control) const;
 

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <algorithm>
 
 namespace tarnolo {
@@ -51,11 +53,13 @@ void Slider::onActionTriggered(int) {
 void Slider::startGesture() {
   m_stepped = false;
   m_cancelled = false;
+  m_onThumb = false;
 }
 
 void Slider::endGesture() {
-  const bool notify = m_stepped && !m_cancelled;
+  const bool notify = (m_stepped || m_onThumb) && !m_cancelled;
   m_stepped = false;
+  m_onThumb = false;
   if (notify && m_notify) m_notify();
 }
 
@@ -73,9 +77,44 @@ void Slider::releaseMouseGesture() {
   QCoreApplication::sendEvent(this, &release);
 }
 
+QPoint Slider::thumbCentre() const {
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  return style()
+      ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this)
+      .center();
+}
+
+// The scroll bar maps the thumb's left edge, less the groove's, over the groove's width less
+// the thumb's onto the range.
+std::optional<QPoint> Slider::thumbDragTarget(int position) const {
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  const QRect groove =
+      style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, this);
+  const QRect thumb =
+      style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+  const int span = groove.width() - thumb.width();
+  const QPoint grip = thumbCentre() - thumb.topLeft();
+  for (int pixel = 0; pixel <= span; ++pixel) {
+    if (QStyle::sliderValueFromPosition(minimum(), maximum(), pixel, span) == position)
+      return QPoint(groove.left() + pixel, thumb.top()) + grip;
+  }
+  return std::nullopt;
+}
+
+bool Slider::pressesThumb(const QMouseEvent& event) const {
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  return event.button() == Qt::LeftButton &&
+         style()->hitTestComplexControl(QStyle::CC_ScrollBar, &option, event.position().toPoint(),
+                                        this) == QStyle::SC_ScrollBarSlider;
+}
+
 void Slider::mousePressEvent(QMouseEvent* event) {
   startGesture();
   m_gestureButton = event->button();
+  m_onThumb = pressesThumb(*event);
   QScrollBar::mousePressEvent(event);
 }
 
@@ -83,6 +122,8 @@ void Slider::mouseReleaseEvent(QMouseEvent* event) {
   QScrollBar::mouseReleaseEvent(event);
   if (event->button() != m_gestureButton) return;
   m_gestureButton = Qt::NoButton;
+  // The thumb let go: its position (already stored while it was dragged) is notified once.
+  if (m_onThumb && !m_cancelled && m_notify && !m_notify()) cancelGesture();
   endGesture();
 }
 

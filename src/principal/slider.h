@@ -3,6 +3,7 @@
 
 #include <QScrollBar>
 #include <functional>
+#include <optional>
 
 namespace tarnolo {
 
@@ -21,9 +22,18 @@ class Slider : public QScrollBar {
 
   // A gesture (an arrow or track click, a thumb drag, a key, the wheel) notifies for each step
   // while the stored position is still the one before the step, then stores the step's
-  // position; when the gesture ends it notifies once more. A failed notification ends the
-  // gesture at once: that step is not stored and no end notification follows.
+  // position; when the gesture ends it notifies once more. A thumb let go notifies its
+  // position before that end, also when it was not moved (as Windows' scroll bar does). A
+  // failed notification ends the gesture at once: that step is not stored and no end
+  // notification follows.
   void setNotifier(Notifier notify) { m_notify = std::move(notify); }
+
+  // Where the mouse takes hold of the thumb: its centre at the stored position.
+  QPoint thumbCentre() const;
+  // Where a thumb taken at thumbCentre() must be dragged to stand at position; none when no
+  // pixel of the track gives that position (the track has fewer pixels than the range has
+  // positions).
+  std::optional<QPoint> thumbDragTarget(int position) const;
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -40,12 +50,14 @@ class Slider : public QScrollBar {
   void endGesture();
   void cancelGesture();
   void releaseMouseGesture();
+  bool pressesThumb(const QMouseEvent& event) const;
 
   Notifier m_notify;
   bool m_stepped = false;    // the current gesture has notified a step
   bool m_cancelled = false;  // the current gesture failed; its further steps are dropped
   bool m_notifying = false;  // a notification is running
   bool m_storing = false;    // a notified step is being stored
+  bool m_onThumb = false;    // the current gesture is a thumb drag
   Qt::MouseButton m_gestureButton = Qt::NoButton;  // pressed on the slider, not yet released
 };
 

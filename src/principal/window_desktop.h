@@ -6,7 +6,14 @@
 
 #include "core/desktop.h"
 
+class QDialog;
+
 namespace tarnolo {
+
+// Shows box modally until it is closed and returns its result, as QDialog::exec does, but in a
+// loop of this function's own: QDialog::exec keeps a pointer to its loop in the box, which a
+// failure leaving the loop leaves dangling, so that destroying the box afterwards would crash.
+int runModal(QDialog& box);
 
 class WindowDesktop : public Desktop {
  public:

@@ -2,8 +2,8 @@
 #include "shell/application.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
 #include <cstdio>
@@ -61,6 +61,23 @@ int saveScreenshot(QWidget& window, const char* file) {
 
 }  // namespace
 
+void connectHelp(WindowSession& session, HelpViewer& help) {
+  session.desktop.setHelpViewer(
+      [&help](QWidget* owner, int command, int data) { help.OpenHelp(owner, command, data); });
+}
+
+void shutDown(std::unique_ptr<WindowSession>& session, HelpViewer& help) {
+  session.reset();
+  help.OpenHelp(nullptr, kHelpQuit, 0);
+}
+
+void useToolkitTranslation(QTranslator& translator) {
+  // The program speaks Spanish whatever the locale, and so do the toolkit's own dialogs.
+  if (translator.load(QStringLiteral("qtbase_es"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(&translator);
+}
+
 void useLocaleSeparator() {
   setSeparatorSource([] { return QLocale().decimalPoint().toStdString(); });
   readDecimalSeparator();
@@ -87,12 +104,8 @@ int runTarnolo(int argc, char** argv) {
   useLocaleSeparator();
   QApplication application(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
-  // The program speaks Spanish, so do the toolkit's own dialogs (files, printing), whatever
-  // the locale; without the translations installed they stay in English.
   QTranslator toolkitTexts;
-  if (toolkitTexts.load(QStringLiteral("qtbase_es"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&toolkitTexts);
+  useToolkitTranslation(toolkitTexts);
   // The title goes on the boxes only: no display name, so that the toolkit adds nothing to
   // the main window's caption.
   QApplication::setApplicationName(kApplicationTitle);
@@ -107,17 +120,13 @@ int runTarnolo(int argc, char** argv) {
   followLocaleChanges(session->window);
   ReportCommand::install(session->window, session->table, session->state(), reportFailure);
   HelpViewer help(QString::fromLatin1(kHelpFile));
-  session->desktop.setHelpViewer(
-      [&help](QWidget* owner, int command, int data) { help.OpenHelp(owner, command, data); });
+  connectHelp(*session, help);
 
   session->window.show();
   session->window.activateWindow();
   if (options.screenshot) return saveScreenshot(session->window, options.screenshot);
   QApplication::exec();
-  // Shutdown: the windows go first, then the help viewer is told to quit, whether or not the
-  // help was ever opened.
-  session.reset();
-  help.OpenHelp(nullptr, kHelpQuit, 0);
+  shutDown(session, help);
   return 0;
 }
 

@@ -96,6 +96,9 @@ TEST(Replay, BadStepsStopWithTheLineNumber) {
       {"\n# c\nclick Nothing\n", "line 3: unknown control 'Nothing'\n"},
       {"select Zalfa one\n", "line 1: select needs an integer\n"},
       {"scroll VP 3\n", "line 1: VP is no slider\n"},
+      // The window delivers a choice of item only, and a click on a slider is a gesture.
+      {"click Zalfa\n", "line 1: a radio group takes select, not click\n"},
+      {"click espScrollBar\n", "line 1: a slider takes scroll, not click\n"},
       {"set SensGauge 3\n", "line 1: SensGauge has no text\n"},
       {"separator ab\n", "line 1: separator needs one character\n"},
       {"report\n", "line 1: report needs METHOD LEVEL PATH\n"},

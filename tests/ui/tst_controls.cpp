@@ -2,6 +2,7 @@
 // does, and when each notifies.
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QtTest>
 
 #include "principal/bitmap_button.h"
@@ -15,6 +16,7 @@ class tst_Controls : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase();
   void cellTyping_data();
   void cellTyping();
   void cellProgramWrite_data();
@@ -34,6 +36,11 @@ class tst_Controls : public QObject {
   void artwork_data();
   void artwork();
 };
+
+// The program's style, in which a click in the track moves the thumb by a page.
+void tst_Controls::initTestCase() {
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+}
 
 // Keys typed into a cell holding `start` (as the program wrote it); '<' is Backspace, 'H'
 // Home, '>' Right, 'D' Delete, 'A' Ctrl+A.
@@ -189,18 +196,48 @@ void tst_Controls::sliderGesture_data() {
   QTest::newRow("Right key") << 20 << "Right" << QList<int>{20, 21} << 21;
   QTest::newRow("Home key") << 50 << "Home" << QList<int>{50, 1} << 1;
   QTest::newRow("End key") << 50 << "End" << QList<int>{50, 99} << 99;
+  QTest::newRow("Left key") << 20 << "Left" << QList<int>{20, 19} << 19;
+  QTest::newRow("Page Down key: a page of 1") << 20 << "PageDown" << QList<int>{20, 21} << 21;
+  QTest::newRow("Page Up key") << 20 << "PageUp" << QList<int>{20, 19} << 19;
+  QTest::newRow("Up key at the minimum") << 1 << "Up" << QList<int>{1, 1} << 1;
+  QTest::newRow("track click right of the thumb") << 40 << "track" << QList<int>{40, 41} << 41;
+  // Each move notifies before storing; the thumb let go notifies its position, then the end.
+  QTest::newRow("thumb drag") << 10 << "drag to 71" << QList<int>{10, 71, 71} << 71;
+  QTest::newRow("thumb drag in two moves")
+      << 10 << "drag to 40 and 71" << QList<int>{10, 40, 71, 71} << 71;
+  QTest::newRow("thumb pressed and let go unmoved")
+      << 33 << "drag to 33" << QList<int>{33, 33} << 33;
 }
 
 void sendGesture(Slider& slider, const QString& gesture) {
   const int middle = slider.height() / 2;
-  if (gesture == "right arrow") {
+  if (gesture.startsWith("drag to ")) {
+    const QPoint grip = slider.thumbCentre();
+    QTest::mousePress(&slider, Qt::LeftButton, {}, grip);
+    QPoint at = grip;
+    for (const QString& position : gesture.mid(8).split(" and ")) {
+      if (position.toInt() == slider.value()) continue;
+      const auto target = slider.thumbDragTarget(position.toInt());
+      QVERIFY2(target, qPrintable(position));
+      at = *target;
+      if (at != grip) QTest::mouseMove(&slider, at);
+    }
+    QTest::mouseRelease(&slider, Qt::LeftButton, {}, at);
+  } else if (gesture == "track") {
+    const QPoint grip = slider.thumbCentre();
+    QTest::mouseClick(&slider, Qt::LeftButton, {}, QPoint((grip.x() + slider.width()) / 2, middle));
+  } else if (gesture == "right arrow") {
     QTest::mouseClick(&slider, Qt::LeftButton, {}, QPoint(slider.width() - 3, middle));
   } else if (gesture == "left arrow") {
     QTest::mouseClick(&slider, Qt::LeftButton, {}, QPoint(3, middle));
   } else {
-    const Qt::Key key = gesture == "Right"  ? Qt::Key_Right
-                        : gesture == "Home" ? Qt::Key_Home
-                                            : Qt::Key_End;
+    const Qt::Key key = gesture == "Right"      ? Qt::Key_Right
+                        : gesture == "Left"     ? Qt::Key_Left
+                        : gesture == "Up"       ? Qt::Key_Up
+                        : gesture == "PageDown" ? Qt::Key_PageDown
+                        : gesture == "PageUp"   ? Qt::Key_PageUp
+                        : gesture == "Home"     ? Qt::Key_Home
+                                                : Qt::Key_End;
     QTest::keyClick(&slider, key);
   }
 }
@@ -213,6 +250,7 @@ void tst_Controls::sliderGesture() {
   Slider slider;
   slider.resize(104, 18);
   slider.setRange(1, 99);
+  slider.setPageStep(1);
   slider.setValue(start);
   QList<int> positions;
   slider.setNotifier([&] { return positions << slider.value(), true; });

@@ -1,32 +1,57 @@
-// tarnolo-replay [SCRIPT]: replays a user session on the control model and prints what the
-// user sees. Reads standard input without SCRIPT.
+// tarnolo-replay [--window] [SCRIPT]: replays a user session on the control model, or with
+// --window on the real window, and prints what the user sees. Reads standard input without
+// SCRIPT.
+#include <cstring>
 #include <fstream>
 #include <iostream>
 
 #include "core/arithmetic.h"
 #include "core/number_text.h"
 #include "replay.h"
+#ifdef TARNOLO_REPLAY_WINDOW
+#include "window_replay.h"
+#endif
+
+namespace {
+
+int usage() {
+#ifdef TARNOLO_REPLAY_WINDOW
+  std::cerr << "usage: tarnolo-replay [--window] [SCRIPT]\n";
+#else
+  std::cerr << "usage: tarnolo-replay [SCRIPT]  (built without the window: no --window)\n";
+#endif
+  return 2;
+}
+
+int replayOn(bool window, int argc, char** argv, std::istream& script) {
+  if (window) {
+#ifdef TARNOLO_REPLAY_WINDOW
+    return tarnolo::replay::runOnWindow(argc, argv, script, std::cout, std::cerr);
+#endif
+  }
+  tarnolo::ModelSession session;
+  const int status = tarnolo::replay::runScript(script, session, std::cerr);
+  if (status == 0) tarnolo::replay::printSnapshot(session, std::cout);
+  return status;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 2) {
-    std::cerr << "usage: tarnolo-replay [SCRIPT]\n";
-    return 2;
-  }
+  int first = 1;
+  const bool window = argc > 1 && std::strcmp(argv[1], "--window") == 0;
+  if (window) ++first;
+#ifndef TARNOLO_REPLAY_WINDOW
+  if (window) return usage();
+#endif
+  if (argc - first > 1) return usage();
   tarnolo::loadFloatingPointSetting();
   tarnolo::readDecimalSeparator();
-  tarnolo::ModelSession session;
-  int status = 0;
-  if (argc == 2) {
-    std::ifstream script(argv[1]);
-    if (!script) {
-      std::cerr << "tarnolo-replay: cannot read " << argv[1] << "\n";
-      return 2;
-    }
-    status = tarnolo::replay::runScript(script, session, std::cerr);
-  } else {
-    status = tarnolo::replay::runScript(std::cin, session, std::cerr);
+  if (argc - first == 0) return replayOn(window, 1, argv, std::cin);
+  std::ifstream script(argv[first]);
+  if (!script) {
+    std::cerr << "tarnolo-replay: cannot read " << argv[first] << "\n";
+    return 2;
   }
-  if (status != 0) return status;
-  tarnolo::replay::printSnapshot(session, std::cout);
-  return 0;
+  return replayOn(window, 1, argv, script);
 }

@@ -58,17 +58,11 @@ constexpr FileStep kFileSteps[] = {
 };
 
 // Runs a file step; returns an empty text or why it cannot run.
-std::string runFileStep(const FileStep& file, const Step& step, ModelSession& session) {
+std::string runFileStep(const FileStep& file, const Step& step, Target& target) {
   if (file.withPath == step.args.empty())
     return std::string(file.verb) + (file.withPath ? " needs a path" : " takes nothing");
-  ScriptedDialog& dialog = file.open ? session.openDialog1 : session.saveDialog1;
-  if (file.withPath) {
-    dialog.willChoose(step.args);
-  } else {
-    dialog.willCancel();
-  }
-  session.model.userClick(file.control);
-  dialog.forgetAnswers();  // left when the click opened no dialog
+  target.fileCommand(file.control, file.open,
+                     file.withPath ? std::optional<std::string>(step.args) : std::nullopt);
   return "";
 }
 
@@ -81,7 +75,7 @@ bool parseLevel(const std::string& text, double& level) {
 
 // report METHOD LEVEL PATH: the report's CSV of the current state into PATH. A file that cannot
 // be written shows the failure box, as it would in the window.
-std::string runReportStep(const Step& step, ModelSession& session) {
+std::string runReportStep(const Step& step, Target& target) {
   const size_t space = step.rest.find(' ');
   if (space == std::string::npos || space + 1 == step.rest.size())
     return "report needs METHOD LEVEL PATH";
@@ -92,19 +86,48 @@ std::string runReportStep(const Step& step, ModelSession& session) {
   const std::string path = step.rest.substr(space + 1);
   runGuarded(
       [&] {
-        const Report report = buildReport(session.state(), *method, level);
+        const Report report = buildReport(target.state(), *method, level);
         writeTextFile(path, reportCsv(report, decimalSeparator()));
       },
-      [&](const std::string& text) { session.model.reportFailure(text); });
+      [&](const std::string& text) { target.reportFailure(text); });
+  return "";
+}
+
+bool hasText(ControlKind kind) {
+  return kind == ControlKind::TextBox || kind == ControlKind::MaskedCell ||
+         kind == ControlKind::LimitCell;
+}
+
+// Runs a step on a control; returns an empty text or why it cannot run.
+std::string runControlStep(const Step& step, Target& target) {
+  const std::optional<ControlKind> kind = target.kind(step.name);
+  if (!kind) return "unknown control '" + step.name + "'";
+  int32_t number = 0;
+  if (step.verb == "set") {
+    if (!hasText(*kind)) return step.name + " has no text";
+    target.write(step.name, step.rest);
+  } else if (step.verb == "click") {
+    if (!step.rest.empty()) return "click takes only a control name";
+    if (*kind == ControlKind::RadioGroup) return "a radio group takes select, not click";
+    if (*kind == ControlKind::Slider) return "a slider takes scroll, not click";
+    target.click(step.name);
+  } else if (!parseInt(step.rest, number)) {
+    return step.verb + " needs an integer";
+  } else if (step.verb == "select") {
+    if (*kind != ControlKind::RadioGroup) return step.name + " is no radio group";
+    target.select(step.name, number);
+  } else {
+    if (*kind != ControlKind::Slider) return step.name + " is no slider";
+    target.scroll(step.name, number);
+  }
   return "";
 }
 
 // Runs one step; returns an empty text or why it cannot run.
-std::string runStep(const Step& step, ModelSession& session) {
-  ControlModel& model = session.model;
-  if (step.verb == "report") return runReportStep(step, session);
+std::string runStep(const Step& step, Target& target) {
+  if (step.verb == "report") return runReportStep(step, target);
   for (const FileStep& file : kFileSteps) {
-    if (step.verb == file.verb) return runFileStep(file, step, session);
+    if (step.verb == file.verb) return runFileStep(file, step, target);
   }
   if (step.verb == "separator") {
     if (step.name.size() != 1 || !step.rest.empty()) return "separator needs one character";
@@ -113,27 +136,7 @@ std::string runStep(const Step& step, ModelSession& session) {
   }
   if (step.verb != "set" && step.verb != "click" && step.verb != "select" && step.verb != "scroll")
     return "unknown step '" + step.verb + "'";
-  if (!model.has(step.name)) return "unknown control '" + step.name + "'";
-  const ControlKind kind = model.control(step.name).kind;
-  int32_t number = 0;
-  if (step.verb == "set") {
-    if (kind != ControlKind::TextBox && kind != ControlKind::MaskedCell &&
-        kind != ControlKind::LimitCell)
-      return step.name + " has no text";
-    model.setText(step.name, step.rest);
-  } else if (step.verb == "click") {
-    if (!step.rest.empty()) return "click takes only a control name";
-    model.userClick(step.name);
-  } else if (!parseInt(step.rest, number)) {
-    return step.verb + " needs an integer";
-  } else if (step.verb == "select") {
-    if (kind != ControlKind::RadioGroup) return step.name + " is no radio group";
-    model.userSelect(step.name, number);
-  } else {
-    if (kind != ControlKind::Slider) return step.name + " is no slider";
-    model.userScroll(step.name, number);
-  }
-  return "";
+  return runControlStep(step, target);
 }
 
 std::string hexFloat(double value) {
@@ -142,13 +145,13 @@ std::string hexFloat(double value) {
   return buffer;
 }
 
-void printControl(const ModelControl& c, const View& view, std::ostream& out) {
+void printControl(const ModelControl& c, std::ostream& out) {
   out << "control\t" << c.name;
   switch (c.kind) {
     case ControlKind::TextBox:
     case ControlKind::MaskedCell:
     case ControlKind::LimitCell:
-      out << "\ttext=" << jsonString(view.text(c.name));
+      out << "\ttext=" << jsonString(c.text);
       break;
     case ControlKind::Bar:
       out << "\tprogress=" << c.value;
@@ -168,12 +171,64 @@ void printControl(const ModelControl& c, const View& view, std::ostream& out) {
 
 }  // namespace
 
+std::optional<ControlKind> ModelTarget::kind(std::string_view control) const {
+  if (!m_session.model.has(control)) return std::nullopt;
+  return m_session.model.control(control).kind;
+}
+
+void ModelTarget::write(std::string_view control, const std::string& text) {
+  m_session.model.setText(control, text);
+}
+
+void ModelTarget::click(std::string_view control) {
+  m_session.model.userClick(control);
+}
+
+void ModelTarget::select(std::string_view control, int32_t index) {
+  m_session.model.userSelect(control, index);
+}
+
+void ModelTarget::scroll(std::string_view control, int32_t position) {
+  m_session.model.userScroll(control, position);
+}
+
+void ModelTarget::fileCommand(std::string_view control, bool open,
+                              const std::optional<std::string>& name) {
+  ScriptedDialog& dialog = open ? m_session.openDialog1 : m_session.saveDialog1;
+  if (name) {
+    dialog.willChoose(*name);
+  } else {
+    dialog.willCancel();
+  }
+  m_session.model.userClick(control);
+  dialog.forgetAnswers();  // left when the click opened no dialog
+}
+
+Snapshot ModelTarget::snapshot() const {
+  return modelSnapshot(m_session);
+}
+
+Snapshot modelSnapshot(const ModelSession& session) {
+  const ControlModel& model = session.model;
+  Snapshot snapshot{model.messages(), model.controls(), model.clientHeight(),
+                    session.calculator.state()};
+  for (ModelControl& c : snapshot.controls) {
+    if (hasText(c.kind)) c.text = model.text(c.name);  // as the view reads it
+  }
+  return snapshot;
+}
+
 int runScript(std::istream& script, ModelSession& session, std::ostream& err) {
+  ModelTarget target(session);
+  return runScript(script, target, err);
+}
+
+int runScript(std::istream& script, Target& target, std::ostream& err) {
   std::string line;
   for (int number = 1; std::getline(script, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
-    const std::string why = runStep(parse(line), session);
+    const std::string why = runStep(parse(line), target);
     if (!why.empty()) {
       err << "line " << number << ": " << why << "\n";
       return 2;
@@ -183,14 +238,17 @@ int runScript(std::istream& script, ModelSession& session, std::ostream& err) {
 }
 
 void printSnapshot(const ModelSession& session, std::ostream& out) {
-  const ControlModel& model = session.model;
-  for (const Message& m : model.messages())
+  printSnapshot(modelSnapshot(session), out);
+}
+
+void printSnapshot(const Snapshot& snapshot, std::ostream& out) {
+  for (const Message& m : snapshot.messages)
     out << (m.kind == Message::Notice ? "notice\t" : "error\t") << m.text << "\n";
-  for (const ModelControl& c : model.controls()) {
-    if (c.kind != ControlKind::MenuItem) printControl(c, model, out);
+  for (const ModelControl& c : snapshot.controls) {
+    if (c.kind != ControlKind::MenuItem) printControl(c, out);
   }
-  out << "height\t" << model.clientHeight() << "\n";
-  const CaseState& s = session.calculator.state();
+  out << "height\t" << snapshot.height << "\n";
+  const CaseState& s = snapshot.state;
   const std::pair<const char*, int32_t> counts[] = {{"vp", s.vp},
                                                     {"fp", s.fp},
                                                     {"fn", s.fn},

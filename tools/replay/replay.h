@@ -1,16 +1,80 @@
 // tarnolo-replay: a user session as a script, one step a line, and what the user then sees.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "core/case_state.h"
+#include "core/control_model.h"
 #include "core/session.h"
 
 namespace tarnolo::replay {
 
+// What the user sees after a session: the message boxes in the order shown, every control of
+// the main window (in the control model's order, texts as the view reads them), the window's
+// client height and the calculator's state.
+struct Snapshot {
+  std::vector<Message> messages;
+  std::vector<ModelControl> controls;
+  int32_t height = 0;
+  CaseState state;
+};
+
+// Where a script's steps go: the control model (ModelTarget below) or the real window
+// (window_replay.h). Each gesture does what a user's does: nothing on a hidden control.
+class Target {
+ public:
+  virtual ~Target() = default;
+  // The kind of the main window's control named, none when there is no such control.
+  virtual std::optional<ControlKind> kind(std::string_view control) const = 0;
+  // The program writes text into a text box or cell.
+  virtual void write(std::string_view control, const std::string& text) = 0;
+  // A click on a button, a menu item or a text box.
+  virtual void click(std::string_view control) = 0;
+  // The user picks item index of the radio group.
+  virtual void select(std::string_view control, int32_t index) = 0;
+  // The user drags the slider's thumb to position: one gesture.
+  virtual void scroll(std::string_view control, int32_t position) = 0;
+  // A click on control, which opens the open (or save) dialog; the user types name into it and
+  // confirms, or cancels it when there is no name.
+  virtual void fileCommand(std::string_view control, bool open,
+                           const std::optional<std::string>& name) = 0;
+  virtual CaseState& state() = 0;
+  // The failure box, for a failure outside the window's handlers (the report step).
+  virtual void reportFailure(const std::string& text) = 0;
+  virtual Snapshot snapshot() const = 0;
+};
+
+// The steps on the control model of session, which must outlive the target.
+class ModelTarget : public Target {
+ public:
+  explicit ModelTarget(ModelSession& session) : m_session(session) {}
+  std::optional<ControlKind> kind(std::string_view control) const override;
+  void write(std::string_view control, const std::string& text) override;
+  void click(std::string_view control) override;
+  void select(std::string_view control, int32_t index) override;
+  void scroll(std::string_view control, int32_t position) override;
+  void fileCommand(std::string_view control, bool open,
+                   const std::optional<std::string>& name) override;
+  CaseState& state() override { return m_session.state(); }
+  void reportFailure(const std::string& text) override { m_session.model.reportFailure(text); }
+  Snapshot snapshot() const override;
+
+ private:
+  ModelSession& m_session;
+};
+
+// What the user sees of the control model.
+Snapshot modelSnapshot(const ModelSession& session);
+
 // Steps:
 //   set NAME TEXT       the program writes TEXT (possibly empty) into control NAME
-//   click NAME          a click on control or menu item NAME (nothing if hidden or disabled)
+//   click NAME          a click on a button, menu item or text box NAME (nothing if hidden or
+//                       disabled); a radio group takes select, a slider scroll
 //   select NAME INDEX   the user picks item INDEX of a radio group
 //   scroll NAME POS     a thumb drag of slider NAME to POS, with its notifications
 //   separator C         the regional settings change the decimal separator to C
@@ -25,14 +89,16 @@ namespace tarnolo::replay {
 //                       ("50" to "99.9", always with ".") into PATH; a file that cannot be
 //                       written shows the failure box
 //   # ...               a comment; empty lines are skipped
-// Runs the script on the session. Returns 0, or 2 after writing "line N: why" to err for an
+// Runs the script on the target. Returns 0, or 2 after writing "line N: why" to err for an
 // unknown step, an unknown control, method or level, or a malformed argument (the steps before
 // it have run).
+int runScript(std::istream& script, Target& target, std::ostream& err);
 int runScript(std::istream& script, ModelSession& session, std::ostream& err);
 
 // What the user sees, one record a line, fields separated by tabs: each message box
 // ("notice"/"error", TEXT), then "control", NAME and key=value fields for every control,
 // then "height", then "state", FIELD, VALUE for every field of the case state.
+void printSnapshot(const Snapshot& snapshot, std::ostream& out);
 void printSnapshot(const ModelSession& session, std::ostream& out);
 
 // A JSON string literal of text: quotes, backslashes and control characters escaped.

@@ -1,0 +1,38 @@
+# Runs each SCRIPT.replay through tarnolo-replay on the control model and on the real window,
+# each in a fresh folder of its own (the scripts write case files there): both outputs must be
+# identical, and equal to SCRIPT.expected.
+file(GLOB scripts "${DIR}/*.replay")
+list(LENGTH scripts count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "no script in ${DIR}")
+endif()
+foreach(script IN LISTS scripts)
+  get_filename_component(name ${script} NAME_WE)
+  foreach(target model window)
+    set(folder ${WORK}/${name}-${target})
+    file(REMOVE_RECURSE ${folder})
+    file(MAKE_DIRECTORY ${folder})
+    set(option "")
+    if(target STREQUAL "window")
+      set(option "--window")
+    endif()
+    execute_process(COMMAND ${REPLAY} ${option} ${script} WORKING_DIRECTORY ${folder}
+                    OUTPUT_VARIABLE out_${target} RESULT_VARIABLE status ERROR_VARIABLE err
+                    TIMEOUT 60)
+    if(NOT status EQUAL 0)
+      message(FATAL_ERROR "${name} on the ${target}: status ${status}\n${err}")
+    endif()
+    file(WRITE ${WORK}/${name}-${target}.out "${out_${target}}")
+  endforeach()
+  if(NOT out_model STREQUAL out_window)
+    execute_process(COMMAND diff -u ${WORK}/${name}-model.out ${WORK}/${name}-window.out
+                    OUTPUT_VARIABLE difference)
+    message(FATAL_ERROR "${name}: the window differs from the model:\n${difference}")
+  endif()
+  string(REGEX REPLACE "\\.replay$" ".expected" expected ${script})
+  file(READ ${expected} want)
+  if(NOT out_model STREQUAL want)
+    message(FATAL_ERROR "${name}: output differs from ${expected}:\n${out_model}")
+  endif()
+  message(STATUS "${name}: window and model agree")
+endforeach()
