@@ -30,16 +30,24 @@ class CaseFolder {
                                               "tubo.ROC",  "carpeta.ROC"};
 
   CaseFolder() {
+    for (const char* name : kNames) make(name);
+  }
+
+  // Makes the file of that name as it was at start, in place of what a Save left there.
+  void make(const std::string& name) {
     const std::string worked("\x06\0\0\0\x03\0\0\0\x0a\0\0\0\x01\0\0\0", 16);
-    write("bueno.ROC", worked);
-    write("corto.ROC", worked.substr(0, 7));
-    write("largo.ROC", worked + std::string(64 * 1024, '\x7f'));
-    write("vacio.ROC", "");
-    write("cerrado.ROC", worked);
-    ::chmod(path("cerrado.ROC").c_str(), 0);                          // unreadable, but to root
-    std::filesystem::create_symlink("bucle.ROC", path("bucle.ROC"));  // unreadable for all
-    ::mkfifo(path("tubo.ROC").c_str(), 0644);
-    std::filesystem::create_directory(path("carpeta.ROC"));
+    std::filesystem::remove(path(name));
+    if (name == "bueno.ROC") write(name, worked);
+    if (name == "corto.ROC") write(name, worked.substr(0, 7));
+    if (name == "largo.ROC") write(name, worked + std::string(64 * 1024, '\x7f'));
+    if (name == "vacio.ROC") write(name, "");
+    if (name == "cerrado.ROC") {
+      write(name, worked);
+      ::chmod(path(name).c_str(), 0);  // unreadable, but to root
+    }
+    if (name == "bucle.ROC") std::filesystem::create_symlink(name, path(name));  // for all
+    if (name == "tubo.ROC") ::mkfifo(path(name).c_str(), 0644);
+    if (name == "carpeta.ROC") std::filesystem::create_directory(path(name));
   }
 
   bool isValid() const { return m_dir.isValid(); }

@@ -61,6 +61,7 @@ class Monkey {
   uint32_t pick(uint32_t n) { return m_rng() % n; }
   QString randomText();
   QWidget* control(const char* name) const;
+  QStringList countTexts() const;  // VP, FP, FN, VN as the cells show them
   bool reachable(QWidget* widget) const;
   void answerDialog(QFileDialog& dialog);
   void closeModal();
@@ -79,6 +80,7 @@ class Monkey {
   QString m_answer;  // the name the next file dialog is answered with; empty: cancel
   bool m_dialogPending = false;
   int m_openRuns = 0, m_saveRuns = 0;
+  QStringList m_countsBefore;       // the count cells before the event
   QHash<QString, QString> m_typed;  // limit cells: the text the user left in each
   QStringList m_log;
   int m_notices = 0, m_failures = 0, m_aboutBoxes = 0, m_dialogs = 0, m_saved = 0, m_opened = 0;
