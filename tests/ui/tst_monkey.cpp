@@ -5,6 +5,7 @@
 
 #include "case_folder.h"
 #include "monkey.h"
+#include "platform_notes.h"
 
 using namespace tarnolo;
 
@@ -14,14 +15,6 @@ uint32_t settingOr(const char* variable, uint32_t fallback) {
   bool ok = false;
   const uint32_t value = qEnvironmentVariable(variable).toUInt(&ok);
   return ok ? value : fallback;
-}
-
-QtMessageHandler g_testHandler = nullptr;
-
-// The off-screen platform says so each time the help window is raised or resized: not news.
-void dropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (!text.startsWith(QLatin1String("This plugin does not support")))
-    g_testHandler(type, context, text);
 }
 
 }  // namespace
@@ -38,7 +31,7 @@ void tst_Monkey::randomUser() {
   const uint32_t events = settingOr("MONKEY_EVENTS", 20000);
   qInfo("monkey: seed %u, %u events (MONKEY_SEED=%u MONKEY_EVENTS=%u replays them)", seed, events,
         seed, events);
-  g_testHandler = qInstallMessageHandler(dropPlatformNotes);
+  const PlatformNotesDropped quiet;
   QApplication::setQuitOnLastWindowClosed(false);  // Salir is followed by showing it again
   CaseFolder folder;
   QVERIFY(folder.isValid());
@@ -50,7 +43,6 @@ void tst_Monkey::randomUser() {
                         << monkey.lastEvents();
   }
   qInfo().noquote() << "monkey:" << monkey.summary();
-  qInstallMessageHandler(g_testHandler);
 }
 
 QTEST_MAIN(tst_Monkey)
