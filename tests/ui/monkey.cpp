@@ -54,6 +54,18 @@ void typeInto(QWidget* cell, const QString& text) {
   }
 }
 
+// A number as the program writes it, with the separator of the regional settings then.
+bool isNumber(const QString& text) {
+  for (const char separator : {'.', ','}) {
+    try {
+      TextToReal(text.toStdString(), separator);
+      return true;
+    } catch (const Failure&) {
+    }
+  }
+  return false;
+}
+
 bool isLimitCell(const QString& name) {
   return std::find(std::begin(kLimitCells), std::end(kLimitCells), name) != std::end(kLimitCells);
 }
@@ -95,12 +107,18 @@ Monkey::Monkey(uint32_t seed, CaseFolder& folder)
   m_closer.setInterval(0);
   QObject::connect(&m_closer, &QTimer::timeout, &m_closer, [this] { closeModal(); });
   m_files = m_folder.record();
+  useLocaleSeparator();
+  followLocaleChanges(m_session->window);
   m_session->window.show();
   m_session->window.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&m_session->window));
 }
 
-Monkey::~Monkey() = default;
+Monkey::~Monkey() {
+  QLocale::setDefault(QLocale::c());
+  setSeparatorSource(nullptr);
+  setDecimalSeparator('.');
+}
 
 void Monkey::step() {
   m_boxes.clear();
@@ -108,33 +126,21 @@ void Monkey::step() {
   m_modals.clear();
   m_openRuns = m_saveRuns = 0;
   m_closer.start();
-  const uint32_t dice = pick(1000);
-  if (dice < 190)
-    clickButton();
-  else if (dice < 240)
-    clickTextBox();
-  else if (dice < 450)
-    typeText();
-  else if (dice < 480)
-    composeOrPaste();
-  else if (dice < 656)
-    pressKey();
-  else if (dice < 660)
-    pressMnemonic();
-  else if (dice < 700)
-    chooseLevel();
-  else if (dice < 950)
-    sliderGesture();
-  else if (dice < 965)
-    menuItem();
-  else if (dice < 973)
-    fileCommand(false);
-  else if (dice < 981)
-    fileCommand(true);
-  else if (dice < 997)
-    helpOrAbout();
-  else
-    quitAndShowAgain();
+  // How often each kind of event comes, per thousand.
+  static const std::pair<uint32_t, void (Monkey::*)()> kEvents[] = {
+      {190, &Monkey::clickButton},   {50, &Monkey::clickTextBox},   {210, &Monkey::typeText},
+      {30, &Monkey::composeOrPaste}, {173, &Monkey::pressKey},      {3, &Monkey::changeRegion},
+      {4, &Monkey::pressMnemonic},   {40, &Monkey::chooseLevel},    {250, &Monkey::sliderGesture},
+      {15, &Monkey::menuItem},       {8, &Monkey::openCase},        {8, &Monkey::saveCase},
+      {16, &Monkey::helpOrAbout},    {3, &Monkey::quitAndShowAgain}};
+  uint32_t dice = pick(1000);
+  for (const auto& [weight, event] : kEvents) {
+    if (dice < weight) {
+      (this->*event)();
+      break;
+    }
+    dice -= weight;
+  }
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   m_closer.stop();
@@ -280,6 +286,15 @@ void Monkey::pressKey() {
   rememberTyped(target);
 }
 
+// The regional settings change between a point and a comma as the decimal separator.
+void Monkey::changeRegion() {
+  const bool comma = pick(2);
+  note(comma ? "region: Spain" : "region: C");
+  QLocale::setDefault(comma ? QLocale(QLocale::Spanish, QLocale::Spain) : QLocale::c());
+  QEvent change(QEvent::LocaleChange);
+  QCoreApplication::sendEvent(qApp, &change);
+}
+
 // Alt with a letter: the buttons' and menus' mnemonics, and letters that are none.
 void Monkey::pressMnemonic() {
   static const char kLetters[] = "ASNCRBIUOQ";
@@ -333,6 +348,14 @@ void Monkey::sliderGesture() {
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(slider, &wheel);
   }
+}
+
+void Monkey::openCase() {
+  fileCommand(false);
+}
+
+void Monkey::saveCase() {
+  fileCommand(true);
 }
 
 void Monkey::menuItem() {
@@ -465,11 +488,7 @@ void Monkey::checkCells() {
     const QString text = static_cast<QLineEdit*>(control(name))->text();
     if (text.isEmpty() || text == "error" || text == "*") continue;
     if (m_typed.contains(name) && m_typed.value(name) == text) continue;
-    try {
-      TextToReal(text.toStdString(), decimalSeparator());
-    } catch (const Failure&) {
-      QFAIL(qPrintable(QStringLiteral("%1 shows %2").arg(name, text.left(60))));
-    }
+    QVERIFY2(isNumber(text), qPrintable(QStringLiteral("%1 shows %2").arg(name, text.left(60))));
   }
   for (const PercentBar* bar : m_session->window.findChildren<PercentBar*>())
     QVERIFY2(bar->progress() >= 0 && bar->progress() <= 100, qPrintable(bar->objectName()));

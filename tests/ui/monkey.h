@@ -44,9 +44,12 @@ class Monkey {
   void typeText();
   void composeOrPaste();
   void pressKey();
+  void changeRegion();
   void pressMnemonic();
   void chooseLevel();
   void sliderGesture();
+  void openCase();
+  void saveCase();
   void fileCommand(bool save);
   void menuItem();
   void helpOrAbout();
