@@ -366,7 +366,8 @@ void Monkey::menuItem() {
 // Open or Save from the button or the menu; the user picks a file of any kind, a name that is
 // not there, or cancels.
 void Monkey::fileCommand(bool save) {
-  static const char* const kOtherNames[] = {"nada.ROC", "nuevo", "otro.txt", "falta/caso.ROC"};
+  static const std::string kOtherNames[] = {"nada.ROC",       "nuevo",    "otro.txt",
+                                            "falta/caso.ROC", "año€.ROC", std::string(300, 'n')};
   const uint32_t choice = pick(20);
   std::string name;
   if (choice >= 3 && choice < 17) name = CaseFolder::kNames[pick(std::size(CaseFolder::kNames))];
