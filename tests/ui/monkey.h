@@ -33,6 +33,12 @@ class Monkey {
   QString summary() const;
 
  private:
+  // The sixteen limit cells: editable, so that a user may leave any text in them.
+  static constexpr const char* kLimitCells[] = {
+      "sensli",   "sensls",   "espli",  "espls",  "cppli", "cppls", "cpnli", "cpnls",
+      "prevapli", "prevapls", "prevli", "prevls", "vppli", "vppls", "vpnli", "vpnls"};
+  static bool isLimitCell(const QString& name);
+
   struct Box {
     bool notice;
     QString text;
