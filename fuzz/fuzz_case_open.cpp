@@ -17,15 +17,28 @@ namespace {
 using namespace tarnolo;
 using namespace tarnolo::names;
 
-// The case file, in a folder of this process's own.
+// The case file, in a folder of this process's own that goes when the process ends.
+class CaseFolder {
+ public:
+  CaseFolder() {
+    std::filesystem::create_directories(folder_);
+    file_ = (folder_ / "caso.ROC").string();
+  }
+  ~CaseFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+  const std::string& file() const { return file_; }
+
+ private:
+  std::filesystem::path folder_ =
+      std::filesystem::temp_directory_path() / ("tarnolo-fuzz-" + std::to_string(::getpid()));
+  std::string file_;
+};
+
 const std::string& casePath() {
-  static const std::string path = [] {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("tarnolo-fuzz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    return (folder / "caso.ROC").string();
-  }();
-  return path;
+  static const CaseFolder folder;
+  return folder.file();
 }
 
 void writeFile(const uint8_t* data, size_t size) {
@@ -129,7 +142,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   s.model.userClick(kBitBtn8);
   checkWindow(s, 0);
   if (size < kRecordSize) {
-    if (s.model.messages().size() != 1) std::abort();  // the short file is refused
+    // The short file is refused, and nothing of it shown.
+    const auto& messages = s.model.messages();
+    if (messages.size() != 1 || messages[0].text != "Read beyond end of file." ||
+        !s.model.text(kVP).empty())
+      std::abort();
   } else {
     RecordBytes bytes{};
     std::copy(data, data + kRecordSize, bytes.begin());
