@@ -13,20 +13,13 @@
 namespace tarnolo {
 namespace {
 
+using test::table;
+
 using M = IntervalMethod;
 using State = ReportValue::State;
 
 constexpr M kMethods[] = {M::WaldCc,         M::Wald,         M::Wilson,  M::WilsonCc,
                           M::ClopperPearson, M::AgrestiCoull, M::Jeffreys};
-
-CaseState table(int32_t vp, int32_t fp, int32_t fn, int32_t vn) {
-  CaseState s;
-  s.vp = vp;
-  s.fp = fp;
-  s.fn = fn;
-  s.vn = vn;
-  return s;
-}
 
 const ReportRow& row(const Report& report, std::string_view key) {
   for (const ReportRow& r : report.rows)

@@ -13,16 +13,9 @@
 namespace tarnolo {
 namespace {
 
-using M = IntervalMethod;
+using test::table;
 
-CaseState table(int32_t vp, int32_t fp, int32_t fn, int32_t vn) {
-  CaseState s;
-  s.vp = vp;
-  s.fp = fp;
-  s.fn = fn;
-  s.vn = vn;
-  return s;
-}
+using M = IntervalMethod;
 
 std::vector<std::string> lines(const std::string& text, const std::string& end) {
   std::vector<std::string> result;

@@ -82,4 +82,14 @@ class SessionTest : public ::testing::Test {
   ModelSession session;
 };
 
+// A case state holding only the four counts, as the report reads them.
+inline CaseState table(int32_t vp, int32_t fp, int32_t fn, int32_t vn) {
+  CaseState s;
+  s.vp = vp;
+  s.fp = fp;
+  s.fn = fn;
+  s.vn = vn;
+  return s;
+}
+
 }  // namespace tarnolo::test
