@@ -531,7 +531,15 @@ void tst_Commands::fileDialogShowsRocFilesOfEitherCase() {
     QTimer::singleShot(0, &shown, [&] {
       auto* list = shown.findChild<QAbstractItemView*>("listView");
       QVERIFY(list);
-      QVERIFY(loaded->count() > 0 || loaded->wait());
+      // The dialog may read the folder it starts in first: wait for this one, then for its
+      // rows, which the model inserts in one batch after reading.
+      QVERIFY(QTest::qWaitFor([&] {
+        for (const QList<QVariant>& arguments : std::as_const(*loaded)) {
+          if (QDir(arguments.at(0).toString()) == QDir(dir.path())) return true;
+        }
+        return false;
+      }));
+      QVERIFY(QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) >= 3; }));
       for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
         listed << list->model()->index(row, 0, list->rootIndex()).data().toString();
       QTest::keyClick(&shown, Qt::Key_Escape);
