@@ -24,6 +24,11 @@ Ext squareRoot(Ext a);
 // Raises Overflow when a finite value lies beyond the range of a double.
 double store(Ext value);
 
+// A stored fraction times 100 in extended precision, as every percentage text and bar takes it.
+inline Ext percent(double fraction) {
+  return static_cast<Ext>(fraction) * 100;
+}
+
 // Round: the nearest integer, halves to the even neighbour (12.5 -> 12, 37.5 -> 38,
 // -2.5 -> -2). A value beyond the signed 32-bit range saturates to that range.
 int32_t roundHalfEven(Ext value);

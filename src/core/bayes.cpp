@@ -18,10 +18,6 @@ using namespace names;
 // nearest to position / 100 for every position from 0 to 100.
 constexpr Ext kOneHundredth = 0.01L;
 
-Ext percent(double fraction) {
-  return static_cast<Ext>(fraction) * 100;
-}
-
 // A proportion from a slider, then its bar at the slider's position and its cell.
 void sliderProportion(double& field, View& view, std::string_view slider, std::string_view gauge,
                       std::string_view cell) {

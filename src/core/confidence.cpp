@@ -34,11 +34,9 @@ void proportionBlock(CaseState& s, View& view, const ProportionBlock& b) {
     const double p = s.*b.p;
     const double h = waldCcHalfWidth(p, s.*b.n, s.zAlfa);
     s.*b.lower = store(static_cast<Ext>(p) - h);
-    view.setText(b.lowerCell,
-                 s.*b.lower >= 0 ? RealToText(static_cast<Ext>(s.*b.lower) * 100, sep) : "*");
+    view.setText(b.lowerCell, s.*b.lower >= 0 ? RealToText(percent(s.*b.lower), sep) : "*");
     s.*b.upper = store(static_cast<Ext>(p) + h);
-    view.setText(b.upperCell,
-                 s.*b.upper > 1 ? "*" : RealToText(static_cast<Ext>(s.*b.upper) * 100, sep));
+    view.setText(b.upperCell, s.*b.upper > 1 ? "*" : RealToText(percent(s.*b.upper), sep));
   } catch (const Failure& failure) {
     if (failure.kind() != FailureKind::ZeroDivide) throw;
     view.setText(b.lowerCell, "error");

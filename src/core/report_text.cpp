@@ -99,7 +99,7 @@ bool isProportion(std::string_view key) {
 std::string valueText(std::string_view key, const ReportValue& value, char separator,
                       ProportionScale scale) {
   if (scale == ProportionScale::Percent && value.defined() && isProportion(key))
-    return RealToText(static_cast<Ext>(value.value) * 100, separator);
+    return RealToText(percent(value.value), separator);
   return valueText(value, separator);
 }
 

@@ -23,10 +23,6 @@ double ratio(double x, double y) {
   return store(divide(x, 1 - static_cast<Ext>(y)));
 }
 
-Ext percent(double fraction) {
-  return static_cast<Ext>(fraction) * 100;
-}
-
 void readCounts(CaseState& s, View& view) {
   if (EsNumero(view.text(kVP))) {
     s.vp = TextToInteger(view.text(kVP));
