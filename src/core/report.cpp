@@ -90,8 +90,10 @@ ReportRow youdenRow(const CountTable& t, const ReportRow& sens, const ReportRow&
       return row;
     }
   }
-  const Ext j =
-      static_cast<Ext>(t.vp * t.vn - t.fp * t.fn) / (static_cast<Ext>(t.enfermos) * t.sanos);
+  // In 128 bits: the counts of a test's table in the comparison of two tests reach 2^32.
+  using Wide = __int128;
+  const Ext j = static_cast<Ext>(Wide{t.vp} * t.vn - Wide{t.fp} * t.fn) /
+                (static_cast<Ext>(t.enfermos) * t.sanos);
   const Ext s = sens.estimate.value, e = esp.estimate.value;
   row.estimate = ReportValue::of(store(j));
   const Limits &sl = sens.limits, &el = esp.limits;
@@ -157,10 +159,11 @@ CountTable countTable(int32_t vp, int32_t fp, int32_t fn, int32_t vn) {
 }
 
 Report buildReport(const CaseState& state, IntervalMethod method, double percent) {
-  Report report{method,
-                confidenceLevel(percent, method),
-                countTable(state.vp, state.fp, state.fn, state.vn),
-                {}};
+  return buildReport(countTable(state.vp, state.fp, state.fn, state.vn), method, percent);
+}
+
+Report buildReport(const CountTable& counts, IntervalMethod method, double percent) {
+  Report report{method, confidenceLevel(percent, method), counts, {}};
   const CountTable& t = report.counts;
   if (t.vp < 0 || t.fp < 0 || t.fn < 0 || t.vn < 0) {
     report.rows = undefinedRows("hay recuentos negativos");

@@ -80,4 +80,8 @@ std::string_view reportLabel(std::string_view key);
 //    Undefined when youden's interval reaches 0.
 Report buildReport(const CaseState& state, IntervalMethod method, double percent);
 
+// The same report of a table of counts that need not fit the case state's 32-bit fields (a
+// test's own table in the comparison of two tests, whose margins add two counts each).
+Report buildReport(const CountTable& counts, IntervalMethod method, double percent);
+
 }  // namespace tarnolo
