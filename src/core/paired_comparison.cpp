@@ -102,9 +102,9 @@ double binomialHalfCdf(int64_t k, int64_t n) {
 // The six McNemar rows of one index, suffix "sens" or "esp"; empty explains a margin of 0.
 void mcnemarRows(std::vector<ReportRow>& rows, int64_t b, int64_t c, const std::string& suffix,
                  const char* empty) {
-  const std::string keys[] = {"mcnemar_" + suffix, "p_mcnemar_" + suffix,
+  const std::string keys[] = {"mcnemar_" + suffix,    "p_mcnemar_" + suffix,
                               "mcnemar_cc_" + suffix, "p_mcnemar_cc_" + suffix,
-                              "p_exacta_" + suffix, "p_midp_" + suffix};
+                              "p_exacta_" + suffix,   "p_midp_" + suffix};
   if (empty) {
     for (const std::string& key : keys) rows.push_back(emptyRow(key, empty));
     return;
@@ -306,7 +306,8 @@ void scoreRows(std::vector<ReportRow>& rows, const std::string& key, bool define
 ReportRow relativePvRow(const std::string& key, const PvCells& v, Ext z) {
   const Ext p1 = v.A + v.B + v.E + v.F, p2 = v.A + v.C + v.E + v.G;
   const Ext right1 = v.A + v.B, right2 = v.A + v.C;
-  if (p1 == 0 || p2 == 0) return emptyRow(key, "una de las pruebas no tiene resultados de ese signo");
+  if (p1 == 0 || p2 == 0)
+    return emptyRow(key, "una de las pruebas no tiene resultados de ese signo");
   if (right1 == 0) return emptyRow(key, "el valor predictivo de la prueba 1 es 0");
   const Ext r = right2 * p1 / (right1 * p2);
   ReportRow row = valueRow(key, r);

@@ -78,12 +78,12 @@ inline constexpr std::string_view kPairedKeys[] = {
 std::string_view pairedLabel(std::string_view key);
 
 struct PairedComparison {
-  IntervalMethod method;           // of each test's own indices
-  ConfidenceLevel level;           // of each test's own indices (wald-cc keeps 1.96 and 2.576)
-  ConfidenceLevel comparisonLevel; // of the comparisons: z always from the level's tail
+  IntervalMethod method;            // of each test's own indices
+  ConfidenceLevel level;            // of each test's own indices (wald-cc keeps 1.96 and 2.576)
+  ConfidenceLevel comparisonLevel;  // of the comparisons: z always from the level's tail
   PairedCounts counts;
-  Report test1, test2;           // each test's own report, as its own table gives it
-  std::vector<ReportRow> rows;   // one per key of kPairedKeys, in that order
+  Report test1, test2;          // each test's own report, as its own table gives it
+  std::vector<ReportRow> rows;  // one per key of kPairedKeys, in that order
 };
 
 // The comparison of the counts, each test's indices with limits by method at percent, the

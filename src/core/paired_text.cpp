@@ -78,8 +78,8 @@ std::string pairedTable(const PairedComparison& c, const TestNames& names, char 
   text += "Nivel de confianza\tIC " + RealToText(c.level.percent, separator) + " %\n";
   text += "Índices de cada prueba\t" + std::string(methodName(c.method)) + " (" +
           std::string(methodReference(c.method)) + ")\n\n";
-  text += "Índice\t" + names.first + "\tinferior\tsuperior\t" + names.second +
-          "\tinferior\tsuperior\n";
+  text +=
+      "Índice\t" + names.first + "\tinferior\tsuperior\t" + names.second + "\tinferior\tsuperior\n";
   for (std::string_view key : kSideBySideKeys) {
     text += rowLabel(key, scale);
     for (const Report* test : {&c.test1, &c.test2}) {
@@ -93,8 +93,8 @@ std::string pairedTable(const PairedComparison& c, const TestNames& names, char 
   for (const ReportRow& row : c.rows) {
     if (isTestIndex(row.key)) continue;
     text += std::string(row.label) + "\t" + valueText(row.estimate, separator) + "\t" +
-            valueText(row.limits.lower, separator) + "\t" +
-            valueText(row.limits.upper, separator) + "\t" + row.limits.note + "\n";
+            valueText(row.limits.lower, separator) + "\t" + valueText(row.limits.upper, separator) +
+            "\t" + row.limits.note + "\n";
   }
   return text;
 }

@@ -17,8 +17,8 @@ struct TestNames {
 };
 
 // The indices that each test's own report holds and that are shown side by side, by report key.
-inline constexpr std::string_view kSideBySideKeys[] = {"sens", "esp", "vpp", "vpn", "cpp",
-                                                       "rv_neg"};
+inline constexpr std::string_view kSideBySideKeys[] = {"sens", "esp", "vpp",
+                                                       "vpn",  "cpp", "rv_neg"};
 
 // A value of the row of key: valueText, and at Percent each test's own proportions (sens1 ...
 // vpn2) times 100 as the report shows them; differences and ratios stay as they are.
@@ -29,8 +29,8 @@ std::string pairedValueText(std::string_view key, const ReportValue& value, char
 // names and counts, the level and the method of the indices, the indices of both tests side by
 // side ("Índice", names, each with its limits), an empty line, then "Comparación",
 // "Estimación", "Límite inferior", "Límite superior", "Nota" and one line per comparison row.
-std::string pairedTable(const PairedComparison& comparison, const TestNames& names,
-                        char separator, ProportionScale scale = ProportionScale::Percent);
+std::string pairedTable(const PairedComparison& comparison, const TestNames& names, char separator,
+                        ProportionScale scale = ProportionScale::Percent);
 
 // The CSV file in the report's layout (reportCsv): the header, then one line per key of
 // kPairedKeys with its estimate (a statistic or a p in the estimate column), limits and note.

@@ -107,9 +107,9 @@ TEST(McNemar, PValuesAtTheEdges) {
   };
   const McNemarCase kCases[] = {
       {0, 0, 1, 1},
-      {3, 3, 1, 1},            // 2·P(X <= 3 | 6) = 1.3125 without the cap
-      {0, 5, 0.0625, 0.03125}, // 2·(1/32); mid-p counts half of it
-      {1, 4, 0.375, 0.21875},  // 2·6/32 and (6 + 1)/32
+      {3, 3, 1, 1},             // 2·P(X <= 3 | 6) = 1.3125 without the cap
+      {0, 5, 0.0625, 0.03125},  // 2·(1/32); mid-p counts half of it
+      {1, 4, 0.375, 0.21875},   // 2·6/32 and (6 + 1)/32
   };
   for (const McNemarCase& m : kCases) {
     SCOPED_TRACE(std::to_string(m.b) + " " + std::to_string(m.c));
