@@ -1,0 +1,182 @@
+// The window "Comparar dos pruebas": opened from the menu, counts read as the main window reads
+// them, the tables shown, the case and the outputs saved through the file dialogs.
+#include <QAction>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "comparar/paired_command.h"
+#include "core/number_text.h"
+#include "core/paired_text.h"
+#include "modal_watchdog.h"
+#include "principal/window_session.h"
+
+using namespace tarnolo;
+
+namespace {
+
+const char* const kCells[] = {"celdaA", "celdaB", "celdaC", "celdaD",
+                              "celdaE", "celdaF", "celdaG", "celdaH"};
+
+// The main window with the command, as the program starts them; failures recorded.
+struct PairedSession {
+  QStringList errors;
+  WindowSession session{[](const std::string&) {},
+                        [this](const std::string& t) { errors << QString::fromStdString(t); }};
+  PairedCommand* command =
+      PairedCommand::install(session.window, session.table,
+                             [this](const std::string& t) { errors << QString::fromStdString(t); });
+
+  PairedWindow& open() {
+    session.window.findChild<QAction*>("Dospruebas1")->trigger();
+    return *command->window();
+  }
+};
+
+void type(PairedWindow& window, const QStringList& counts) {
+  for (int i = 0; i < 8; ++i) window.findChild<QLineEdit*>(kCells[i])->setText(counts[i]);
+}
+
+void click(PairedWindow& window, const char* button) {
+  QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
+}
+
+// A file dialog answered with path, as a user types it and presses Enter.
+PairedWindow::DialogHook answerWith(const QString& path) {
+  return [path](QDialog& dialog) {
+    static_cast<QFileDialog&>(dialog).selectFile(path);
+    QMetaObject::invokeMethod(&dialog, &QDialog::accept, Qt::QueuedConnection);
+  };
+}
+
+QByteArray contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString shown(PairedWindow& window, const char* table, int row, int column) {
+  return window.findChild<QTableWidget*>(table)->item(row, column)->text();
+}
+
+}  // namespace
+
+class tst_PairedWindow : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { setDecimalSeparator('.'); }
+  void menuOpensOneWindow();
+  void readsCounts_data();
+  void readsCounts();
+  void caseRoundTrips();
+  void savesTheCsvAndPdf();
+  void failedOpenKeepsTheCells();
+};
+
+void tst_PairedWindow::menuOpensOneWindow() {
+  PairedSession s;
+  PairedWindow& first = s.open();
+  QVERIFY(first.isVisible());
+  QCOMPARE(first.windowTitle(), QStringLiteral("Comparar dos pruebas"));
+  QCOMPARE(&s.open(), &first);
+}
+
+void tst_PairedWindow::readsCounts_data() {
+  QTest::addColumn<QStringList>("counts");
+  QTest::addColumn<QString>("error");        // the failure box, empty for none
+  QTest::addColumn<QString>("mcnemarSens");  // first row of the comparisons
+  QTest::newRow("published example")
+      << QStringList{"319", "78", "22", "32", "31", "53", "22", "155"} << ""
+      << "31.36";
+  QTest::newRow("no discordant pairs") << QStringList{"10", "0", "0", "5", "1", "2", "3", "4"} << ""
+                                       << "—";
+  QTest::newRow("a letter in a cell")
+      << QStringList{"319", "78", "22", "3x", "31", "53", "22", "155"}
+      << "'3x' is not a valid integer value."
+      << "—";
+  QTest::newRow("an empty cell") << QStringList{"1", "2", "3", "4", "5", "6", "7", ""}
+                                 << "'' is not a valid integer value."
+                                 << "—";
+  QTest::newRow("beyond 32 bits") << QStringList{"2147483648", "0", "0", "0", "0", "0", "0", "0"}
+                                  << "'2147483648' is not a valid integer value."
+                                  << "—";
+}
+
+// Refused counts give the main window's message and leave every cell as typed.
+void tst_PairedWindow::readsCounts() {
+  QFETCH(QStringList, counts);
+  QFETCH(QString, error);
+  QFETCH(QString, mcnemarSens);
+  PairedSession s;
+  PairedWindow& window = s.open();
+  type(window, counts);
+  QTest::keyClick(window.findChild<QLineEdit*>("celdaH"), Qt::Key_Return);
+  QCOMPARE(s.errors, error.isEmpty() ? QStringList{} : QStringList{error});
+  QCOMPARE(window.comparison().has_value(), error.isEmpty());
+  QCOMPARE(shown(window, "comparaciones", 0, 1), error.isEmpty() ? mcnemarSens : QString());
+  for (int i = 0; i < 8; ++i) QCOMPARE(window.findChild<QLineEdit*>(kCells[i])->text(), counts[i]);
+}
+
+void tst_PairedWindow::caseRoundTrips() {
+  QTemporaryDir dir;
+  ModalWatchdog watchdog(1000);
+  PairedSession s;
+  PairedWindow& window = s.open();
+  type(window, {"1", "2", "3", "4", "5", "6", "7", "8"});
+  window.findChild<QLineEdit*>("nombre1")->setText("TAC, rápida");
+  window.setDialogHook(answerWith(dir.filePath("caso")));
+  click(window, "guardar");
+  QCOMPARE(contents(dir.filePath("caso.csv")).toStdString(),
+           pairedCaseCsv({1, 2, 3, 4, 5, 6, 7, 8}, {"TAC, rápida", "Prueba 2"}));
+  type(window, {"0", "0", "0", "0", "0", "0", "0", "0"});
+  window.findChild<QLineEdit*>("nombre1")->setText("otra");
+  window.setDialogHook(answerWith(dir.filePath("caso.csv")));
+  click(window, "abrir");
+  QCOMPARE(window.findChild<QLineEdit*>("celdaG")->text(), QStringLiteral("7"));
+  QCOMPARE(window.names().first, std::string("TAC, rápida"));
+  QVERIFY(window.comparison().has_value());
+  QVERIFY(s.errors.isEmpty());
+  QVERIFY(watchdog.seen.isEmpty());
+}
+
+void tst_PairedWindow::savesTheCsvAndPdf() {
+  QTemporaryDir dir;
+  ModalWatchdog watchdog(1000);
+  PairedSession s;
+  PairedWindow& window = s.open();
+  type(window, {"319", "78", "22", "32", "31", "53", "22", "155"});
+  click(window, "calcular");
+  window.setDialogHook(answerWith(dir.filePath("comparacion.csv")));
+  click(window, "guardarCsv");
+  QCOMPARE(contents(dir.filePath("comparacion.csv")).toStdString(),
+           pairedCsv(*window.comparison(), '.'));
+  window.setDialogHook(answerWith(dir.filePath("comparacion.pdf")));
+  click(window, "guardarPdf");
+  QVERIFY(contents(dir.filePath("comparacion.pdf")).startsWith("%PDF"));
+  QVERIFY(s.errors.isEmpty());
+  QVERIFY(watchdog.seen.isEmpty());
+}
+
+// A file that is no case: the failure box, and the cells as they were.
+void tst_PairedWindow::failedOpenKeepsTheCells() {
+  QTemporaryDir dir;
+  ModalWatchdog watchdog(1000);
+  QFile other(dir.filePath("otro.csv"));
+  QVERIFY(other.open(QIODevice::WriteOnly));
+  other.write("clave,estimación\r\n");
+  other.close();
+  PairedSession s;
+  PairedWindow& window = s.open();
+  type(window, {"1", "2", "3", "4", "5", "6", "7", "8"});
+  window.setDialogHook(answerWith(dir.filePath("otro.csv")));
+  click(window, "abrir");
+  QCOMPARE(s.errors, QStringList{"Invalid numeric input."});
+  QCOMPARE(window.findChild<QLineEdit*>("celdaA")->text(), QStringLiteral("1"));
+  QVERIFY(!window.comparison().has_value());
+}
+
+QTEST_MAIN(tst_PairedWindow)
+#include "tst_paired_window.moc"
