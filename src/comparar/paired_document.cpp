@@ -15,8 +15,8 @@ QString escaped(std::string_view text) {
 }
 
 QString cell(const QString& text, bool number = false) {
-  return QStringLiteral("<td align=\"%1\">%2</td>")
-      .arg(number ? QLatin1String("right") : QLatin1String("left"), text);
+  return number ? QStringLiteral("<td align=\"right\" nowrap>%1</td>").arg(text)
+                : QStringLiteral("<td>%1</td>").arg(text);
 }
 
 QString number(const std::string& text) {
@@ -74,19 +74,21 @@ QString pairedHtml(const PairedComparison& c, const TestNames& names, char separ
               .arg(escaped(valueText(ReportValue::of(c.level.percent), separator)),
                    escaped(methodName(c.method)), escaped(methodReference(c.method)),
                    escaped(ratioMethodName(c.method)));
-  html += openTable() + heads({QStringLiteral("Índice"), name1, QStringLiteral("Inferior"),
-                               QStringLiteral("Superior"), name2, QStringLiteral("Inferior"),
-                               QStringLiteral("Superior")});
-  for (std::string_view key : kSideBySideKeys) {
-    html += QStringLiteral("<tr>") + cell(escaped(rowLabel(key, ProportionScale::Percent)));
-    for (const Report* test : {&c.test1, &c.test2}) {
+  // One table a test: both side by side would not fit a page's width.
+  for (const auto& [name, test] : {std::pair{name1, &c.test1}, {name2, &c.test2}}) {
+    html += QStringLiteral("<h3>%1</h3>").arg(name.toHtmlEscaped()) + openTable() +
+            heads({QStringLiteral("Índice"), QStringLiteral("Estimación"),
+                   QStringLiteral("Límite inferior"), QStringLiteral("Límite superior")});
+    for (std::string_view key : kSideBySideKeys) {
       const ReportRow& row = rowOf(*test, key);
+      html += QStringLiteral("<tr>") + cell(escaped(rowLabel(key, ProportionScale::Percent)));
       for (const ReportValue* v : {&row.estimate, &row.limits.lower, &row.limits.upper})
         html += number(valueText(key, *v, separator, ProportionScale::Percent));
+      html += QStringLiteral("</tr>");
     }
-    html += QStringLiteral("</tr>");
+    html += QStringLiteral("</table>");
   }
-  html += QStringLiteral("</table><p></p>") + openTable() +
+  html += QStringLiteral("<h3>Comparaciones</h3>") + openTable() +
           heads({QStringLiteral("Comparación"), QStringLiteral("Estimación"),
                  QStringLiteral("Límite inferior"), QStringLiteral("Límite superior"),
                  QStringLiteral("Nota")});

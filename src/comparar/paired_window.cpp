@@ -18,6 +18,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -61,6 +63,8 @@ constexpr size_t kFirstComparison = 8;
 
 constexpr qint64 kLargestCase = 64 * 1024;
 
+constexpr int kWidth = 1240;
+
 enum Column { kLabel, kEstimate, kLower, kUpper, kNote, kColumns };
 
 QString qstring(std::string_view text) {
@@ -74,6 +78,8 @@ QTableWidget* newTable(QWidget* parent, const char* name, const char* accessible
   table->setAccessibleName(QString::fromUtf8(accessible));
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->verticalHeader()->hide();
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < columns; ++c) {
@@ -108,7 +114,9 @@ PairedWindow::PairedWindow(FailureReporter failure, QWidget* owner)
   layout->addWidget(m_comparaciones, 1);
   layout->addWidget(buildButtons());
   connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
-  resize(1100, 860);
+  // Wide enough for both tests' indices side by side, where the screen allows.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  resize(screen ? qMin(kWidth, screen->availableGeometry().width() - 40) : kWidth, 900);
   showResults();
 }
 
@@ -225,8 +233,14 @@ void PairedWindow::buildTables() {
     m_indices->item(r, 0)->setText(
         qstring(rowLabel(kSideBySideKeys[size_t(r)], ProportionScale::Percent)));
   }
-  m_indices->setMaximumHeight(m_indices->horizontalHeader()->sizeHint().height() +
-                              m_indices->rowCount() * (fontMetrics().height() + 8) + 4);
+  // Every row of the indices in view, one line each; the comparisons take the rest.
+  const QHeaderView& rows = *m_indices->verticalHeader();
+  const int height = m_indices->horizontalHeader()->sizeHint().height() +
+                     m_indices->rowCount() * rows.defaultSectionSize() +
+                     2 * m_indices->frameWidth() +
+                     m_indices->horizontalScrollBar()->sizeHint().height();
+  m_indices->setMinimumHeight(height);
+  m_indices->setMaximumHeight(height);
   const int comparisons = int(std::size(kPairedKeys) - kFirstComparison);
   m_comparaciones =
       newTable(this, "comparaciones", "Comparaciones de las dos pruebas", comparisons, kColumns);
@@ -317,10 +331,15 @@ void PairedWindow::showResults() {
     const ReportRow& row = c.rows[kFirstComparison + size_t(r)];
     showValue(*m_comparaciones->item(r, kEstimate), row.key, row.estimate, row.limits.note,
               separator, false);
-    showValue(*m_comparaciones->item(r, kLower), row.key, row.limits.lower, row.limits.note,
-              separator, false);
-    showValue(*m_comparaciones->item(r, kUpper), row.key, row.limits.upper, row.limits.note,
-              separator, false);
+    // A statistic or a p has no limits at all: its limit cells stay empty.
+    const bool limited = row.key.substr(0, 4) == "dif_" || row.key.substr(0, 4) == "rel_";
+    for (int column : {kLower, kUpper}) {
+      const ReportValue& limit = column == kLower ? row.limits.lower : row.limits.upper;
+      if (limited) {
+        showValue(*m_comparaciones->item(r, column), row.key, limit, row.limits.note, separator,
+                  false);
+      }
+    }
     m_comparaciones->item(r, kNote)->setText(qstring(row.limits.note));
     m_comparaciones->item(r, kNote)->setToolTip(qstring(row.limits.note));
   }
