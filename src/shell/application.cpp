@@ -13,9 +13,9 @@
 #include <memory>
 #include <string>
 
+#include "comparar/paired_command.h"
 #include "core/arithmetic.h"
 #include "core/number_text.h"
-#include "comparar/paired_command.h"
 #include "informe/report_command.h"
 #include "principal/window_session.h"
 #include "shell/help_viewer.h"
