@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "core/report.h"
@@ -214,6 +215,43 @@ TEST(ComparePaired, CountsNearTheThirtyTwoBitLimit) {
   EXPECT_GT(row(c, "p_exacta_sens").estimate.value, 0.9);
   EXPECT_EQ(row(c, "sens1").estimate.value, 2.0 * kMax / (4.0 * kMax - 1));
   EXPECT_TRUE(row(c, "gs_vpp").estimate.defined());
+}
+
+// With no discordant pairs Tango's limits have a closed form, ∓z²/(n + z²): the roots are found
+// to the last bits, not to a tolerance.
+TEST(Difference, TangoRootsToFullPrecision) {
+  constexpr double z = 1.959963984540054;
+  for (int64_t n : {1, 7, 50, 1000, 2147483647}) {
+    SCOPED_TRACE(n);
+    const Limits limits = tangoLimits(0, 0, n, z);
+    const long double exact =
+        static_cast<long double>(z) * z / (n + static_cast<long double>(z) * z);
+    EXPECT_NEAR(limits.upper.value, exact, 4 * std::numeric_limits<double>::epsilon() * exact);
+    EXPECT_EQ(limits.lower.value, -limits.upper.value);
+  }
+}
+
+// The weighted generalized score reduces to the score (Pearson) statistic of two independent
+// proportions when no patient is positive on both tests (Kosinski 2013); here PPV 30/40 against
+// 20/45, and NPV the same way with no patient negative on both.
+TEST(PredictiveValues, WeightedScoreIsPearsonForIndependentReadings) {
+  struct IndependentCase {
+    const char* key;
+    PairedCounts counts;
+    double right1, n1, right2, n2;
+  };
+  const IndependentCase kCases[] = {
+      {"wgs_vpp", {0, 30, 20, 7, 0, 10, 25, 9}, 30, 40, 20, 45},
+      {"wgs_vpn", {4, 12, 9, 0, 6, 33, 21, 0}, 21, 30, 33, 45},
+  };
+  for (const IndependentCase& c : kCases) {
+    SCOPED_TRACE(c.key);
+    const double p1 = c.right1 / c.n1, p2 = c.right2 / c.n2;
+    const double p = (c.right1 + c.right2) / (c.n1 + c.n2);
+    const double pearson = (p2 - p1) * (p2 - p1) / (p * (1 - p) * (1 / c.n1 + 1 / c.n2));
+    const PairedComparison result = comparePaired(c.counts, IntervalMethod::Wilson, 95);
+    EXPECT_NEAR(row(result, c.key).estimate.value, pearson, 1e-12 * pearson);
+  }
 }
 
 }  // namespace
