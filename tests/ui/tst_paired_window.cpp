@@ -1,6 +1,8 @@
 // The window "Comparar dos pruebas": opened from the menu, counts read as the main window reads
 // them, the tables shown, the case and the outputs saved through the file dialogs.
 #include <QAction>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,6 +76,7 @@ class tst_PairedWindow : public QObject {
   void caseRoundTrips();
   void savesTheCsvAndPdf();
   void failedOpenKeepsTheCells();
+  void levelAndMethodRecompute();
 };
 
 void tst_PairedWindow::menuOpensOneWindow() {
@@ -177,6 +180,25 @@ void tst_PairedWindow::failedOpenKeepsTheCells() {
   QCOMPARE(s.errors, QStringList{"Invalid numeric input."});
   QCOMPARE(window.findChild<QLineEdit*>("celdaA")->text(), QStringLiteral("1"));
   QVERIFY(!window.comparison().has_value());
+}
+
+// A new level or method recomputes the counts last read, without reading the cells again: what
+// is typed meanwhile raises nothing until the next Calcular.
+void tst_PairedWindow::levelAndMethodRecompute() {
+  PairedSession s;
+  PairedWindow& window = s.open();
+  type(window, {"18", "0", "14", "18", "1", "2", "3", "4"});
+  click(window, "calcular");
+  window.findChild<QLineEdit*>("celdaA")->setText("x");
+  window.findChild<QDoubleSpinBox*>("nivel")->setValue(99);
+  auto* metodo = window.findChild<QComboBox*>("metodo");
+  metodo->setCurrentIndex(metodo->findData(QStringLiteral("clopper-pearson")));
+  QVERIFY(s.errors.isEmpty());
+  QCOMPARE(window.comparison()->level.percent, 99.0);
+  QCOMPARE(window.comparison()->method, IntervalMethod::ClopperPearson);
+  QCOMPARE(window.comparison()->counts.a, 18);
+  QCOMPARE(window.comparison()->comparisonLevel.z, 2.5758293035489004);
+  QCOMPARE(window.findChild<QLineEdit*>("celdaA")->text(), QStringLiteral("x"));
 }
 
 QTEST_MAIN(tst_PairedWindow)
