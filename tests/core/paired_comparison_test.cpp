@@ -26,8 +26,8 @@ void expectPrinted(const ReportValue& value, double printed, double halfUnit) {
   EXPECT_NEAR(value.value, printed, halfUnit) << "printed " << printed;
 }
 
-// The package DTComPair's example data Paired1 (Stock, Hielscher and Discacciati, DTComPair
-// 1.0, R package; its help pages sesp.mcnemar, sesp.rel, pv.gs), and the difference in
+// The example data Paired1 of the R package DTComPair (Stock, Hielscher and Discacciati; its
+// help pages sesp.mcnemar, sesp.rel, pv.gs), and the difference in
 // sensitivity of its documentation of sesp.diff.ci with a, b, c, d = 18, 0, 14, 18.
 constexpr PairedCounts kPaired1{319, 78, 22, 32, 31, 53, 22, 155};
 constexpr PairedCounts kDifference{18, 0, 14, 18, 0, 0, 0, 0};
