@@ -34,6 +34,11 @@ int temporaryName(std::string& name) {
   return 0;
 }
 
+// A name with a NUL character names no file: the system would see only the part before it.
+bool cutShort(const std::string& path) {
+  return path.find('\0') != std::string::npos;
+}
+
 FileSystem::Kind kindOf(mode_t mode) {
   if (S_ISREG(mode)) return FileSystem::Kind::Regular;
   return S_ISDIR(mode) ? FileSystem::Kind::Folder : FileSystem::Kind::Other;
@@ -42,6 +47,7 @@ FileSystem::Kind kindOf(mode_t mode) {
 }  // namespace
 
 int PosixFileSystem::inspect(const std::string& path, Info& info) {
+  if (cutShort(path)) return EINVAL;
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return errno;
   info.kind = kindOf(st.st_mode);
@@ -53,6 +59,7 @@ int PosixFileSystem::inspect(const std::string& path, Info& info) {
 }
 
 int PosixFileSystem::readLink(const std::string& path, std::string& target) {
+  if (cutShort(path)) return EINVAL;
   std::string buffer(256, '\0');
   for (;;) {
     const ssize_t n = ::readlink(path.c_str(), buffer.data(), buffer.size());
@@ -66,6 +73,7 @@ int PosixFileSystem::readLink(const std::string& path, std::string& target) {
 }
 
 int PosixFileSystem::open(const std::string& path, int& handle) {
+  if (cutShort(path)) return EINVAL;
   handle = ::open(path.c_str(), O_RDONLY | kCommon);
   return handle < 0 ? errno : 0;
 }
@@ -79,6 +87,7 @@ int PosixFileSystem::status(int handle, Kind& kind, unsigned& permissions) {
 }
 
 int PosixFileSystem::openFolder(const std::string& path, int& handle) {
+  if (cutShort(path)) return EINVAL;
   handle = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   return handle < 0 ? errno : 0;
 }
@@ -132,6 +141,7 @@ int PosixFileSystem::remove(int folder, const std::string& name) {
 }
 
 bool PosixFileSystem::isFolder(const std::string& path) {
+  if (cutShort(path)) return false;
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }

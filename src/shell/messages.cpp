@@ -143,7 +143,7 @@ void showStartUpFailure(std::exception_ptr failure, const void* address) {
     std::rethrow_exception(failure);
   } catch (const Failure& f) {
     className = QString::fromLatin1(f.className());
-    message = QString::fromStdString(f.what());
+    message = QString::fromStdString(f.message());
   } catch (const std::bad_alloc&) {
     className = QStringLiteral("EOutOfMemory");
     message = QStringLiteral("Out of memory");

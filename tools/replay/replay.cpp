@@ -130,7 +130,8 @@ std::string runStep(const Step& step, Target& target) {
     if (step.verb == file.verb) return runFileStep(file, step, target);
   }
   if (step.verb == "separator") {
-    if (step.name.size() != 1 || !step.rest.empty()) return "separator needs one character";
+    if ((step.name != "." && step.name != ",") || !step.rest.empty())
+      return "separator needs '.' or ','";
     setDecimalSeparator(step.name[0]);
     return "";
   }
@@ -228,11 +229,16 @@ int runScript(std::istream& script, Target& target, std::ostream& err) {
   for (int number = 1; std::getline(script, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
-    const std::string why = runStep(parse(line), target);
+    const std::string why =
+        target.closed() ? "the window is closed: no step reaches it" : runStep(parse(line), target);
     if (!why.empty()) {
-      err << "line " << number << ": " << why << "\n";
+      err << "line " << number << ": " << escapedText(why) << "\n";
       return 2;
     }
+  }
+  if (script.bad()) {
+    err << "tarnolo-replay: cannot read the script\n";
+    return 2;
   }
   return 0;
 }
@@ -243,7 +249,7 @@ void printSnapshot(const ModelSession& session, std::ostream& out) {
 
 void printSnapshot(const Snapshot& snapshot, std::ostream& out) {
   for (const Message& m : snapshot.messages)
-    out << (m.kind == Message::Notice ? "notice\t" : "error\t") << m.text << "\n";
+    out << (m.kind == Message::Notice ? "notice\t" : "error\t") << escapedText(m.text) << "\n";
   for (const ModelControl& c : snapshot.controls) {
     if (c.kind != ControlKind::MenuItem) printControl(c, out);
   }
@@ -275,7 +281,11 @@ void printSnapshot(const Snapshot& snapshot, std::ostream& out) {
 }
 
 std::string jsonString(const std::string& text) {
-  std::string json = "\"";
+  return "\"" + escapedText(text) + "\"";
+}
+
+std::string escapedText(const std::string& text) {
+  std::string json;
   for (unsigned char ch : text) {
     if (ch == '"' || ch == '\\') {
       json += '\\';
@@ -288,7 +298,7 @@ std::string jsonString(const std::string& text) {
       json += static_cast<char>(ch);
     }
   }
-  return json + "\"";
+  return json;
 }
 
 }  // namespace tarnolo::replay

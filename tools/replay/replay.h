@@ -47,6 +47,8 @@ class Target {
   // The failure box, for a failure outside the window's handlers (the report step).
   virtual void reportFailure(const std::string& text) = 0;
   virtual Snapshot snapshot() const = 0;
+  // The main window has been closed (menu "Salir"): no step can reach it any more.
+  virtual bool closed() const = 0;
 };
 
 // The steps on the control model of session, which must outlive the target.
@@ -63,6 +65,7 @@ class ModelTarget : public Target {
   CaseState& state() override { return m_session.state(); }
   void reportFailure(const std::string& text) override { m_session.model.reportFailure(text); }
   Snapshot snapshot() const override;
+  bool closed() const override { return m_session.desktop.closed; }
 
  private:
   ModelSession& m_session;
@@ -77,7 +80,7 @@ Snapshot modelSnapshot(const ModelSession& session);
 //                       disabled); a radio group takes select, a slider scroll
 //   select NAME INDEX   the user picks item INDEX of a radio group
 //   scroll NAME POS     a thumb drag of slider NAME to POS, with its notifications
-//   separator C         the regional settings change the decimal separator to C
+//   separator C         the regional settings change the decimal separator to C, "." or ","
 //   open PATH           a click on "&Abrir"; the user picks PATH (the rest of the line) in the
 //                       open dialog, which adds ".ROC" to a name without extension
 //   open-menu PATH      the same from the menu item "Abrir"
@@ -90,18 +93,22 @@ Snapshot modelSnapshot(const ModelSession& session);
 //                       written shows the failure box
 //   # ...               a comment; empty lines are skipped
 // Runs the script on the target. Returns 0, or 2 after writing "line N: why" to err for an
-// unknown step, an unknown control, method or level, or a malformed argument (the steps before
-// it have run).
+// unknown step, an unknown control, method or level, a malformed argument, or any step after
+// the window was closed (the steps before it have run); 2 after "tarnolo-replay: cannot read
+// the script" when reading it fails (a folder, say).
 int runScript(std::istream& script, Target& target, std::ostream& err);
 int runScript(std::istream& script, ModelSession& session, std::ostream& err);
 
 // What the user sees, one record a line, fields separated by tabs: each message box
-// ("notice"/"error", TEXT), then "control", NAME and key=value fields for every control,
-// then "height", then "state", FIELD, VALUE for every field of the case state.
+// ("notice"/"error", TEXT escaped as by escapedText), then "control", NAME and key=value fields
+// for every control, then "height", then "state", FIELD, VALUE for every field of the case
+// state.
 void printSnapshot(const Snapshot& snapshot, std::ostream& out);
 void printSnapshot(const ModelSession& session, std::ostream& out);
 
 // A JSON string literal of text: quotes, backslashes and control characters escaped.
 std::string jsonString(const std::string& text);
+// The same without the enclosing quotes: "a\tb" -> a\u0009b, so that a text stays one field.
+std::string escapedText(const std::string& text);
 
 }  // namespace tarnolo::replay

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -184,7 +185,8 @@ void WindowTarget::answerDialog(QFileDialog& dialog, const std::optional<std::st
     return;
   }
   if (QApplication::focusWidget() != box) box->setFocus(Qt::MouseFocusReason);
-  QTest::keyClicks(box, QString::fromStdString(*name));
+  // Typed key by key, a character without a key of its own would stop the replay.
+  box->setText(QFile::decodeName(QByteArray::fromStdString(*name)));
   QTest::keyClick(box, Qt::Key_Return);
   if (dialog.isVisible()) {  // a folder's name, say: the dialog went there and stays open
     reportFailure("the file dialog did not take " + *name);
@@ -203,6 +205,10 @@ void WindowTarget::closeModalBoxes() {
   }
   reportFailure("unexpected box: " + modal->windowTitle().toStdString());
   if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+}
+
+bool WindowTarget::closed() const {
+  return !m_session->window.isVisible();
 }
 
 CaseState& WindowTarget::state() {

@@ -39,8 +39,9 @@ void chooseMenuItem(QMenuBar& bar, QAction& item);
 // with the mouse and drags it to the position in one move when a pixel of the track gives that
 // position, and otherwise holds the arrow key down from the position it stands at to the new one
 // (one gesture either way; a thumb taken and let go where it stands when the position is the
-// one it holds); open and save click the button or menu item, type the path into the name box
-// of the file dialog that opens and press Enter, or press Escape in it to cancel. A hidden
+// one it holds); open and save click the button or menu item, put the path into the name box
+// of the file dialog that opens (whole, as a paste does: any character) and press Enter, or
+// press Escape in it to cancel. A hidden
 // control takes nothing; a disabled one gets the events and ignores them. A relative path is
 // taken from the dialog's folder: the working folder until a path in another folder is chosen.
 class WindowTarget : public Target {
@@ -60,6 +61,7 @@ class WindowTarget : public Target {
   CaseState& state() override;
   void reportFailure(const std::string& text) override;
   Snapshot snapshot() const override;
+  bool closed() const override;
 
   WindowSession& session() { return *m_session; }
 
