@@ -98,11 +98,50 @@ bool hasText(ControlKind kind) {
          kind == ControlKind::LimitCell;
 }
 
+// The key of a slider step: "line -1", "page +1", "key Home"...; none for anything else.
+std::optional<SliderKey> sliderKey(const std::string& verb, const std::string& argument) {
+  if (verb == "key") {
+    if (argument == "Home") return SliderKey::Home;
+    if (argument == "End") return SliderKey::End;
+  } else if (argument == "-1" || argument == "+1") {
+    const bool up = argument == "+1";
+    if (verb == "line") return up ? SliderKey::LineMore : SliderKey::LineLess;
+    return up ? SliderKey::PageMore : SliderKey::PageLess;
+  }
+  return std::nullopt;
+}
+
+// line, page, key and drag on a slider; returns an empty text or why the step cannot run.
+std::string runSliderStep(const Step& step, Target& target) {
+  if (step.verb == "drag") {
+    std::vector<int32_t> positions;
+    std::istringstream in(step.rest);
+    for (std::string word; in >> word;) {
+      if (!parseInt(word, positions.emplace_back())) return "drag needs integer positions";
+    }
+    if (positions.empty()) return "drag needs at least one position";
+    target.drag(step.name, positions);
+    return "";
+  }
+  const std::optional<SliderKey> key = sliderKey(step.verb, step.rest);
+  if (!key) return step.verb == "key" ? "key needs Home or End" : step.verb + " needs -1 or +1";
+  target.press(step.name, *key);
+  return "";
+}
+
+bool isSliderStep(const std::string& verb) {
+  return verb == "line" || verb == "page" || verb == "key" || verb == "drag";
+}
+
 // Runs a step on a control; returns an empty text or why it cannot run.
 std::string runControlStep(const Step& step, Target& target) {
   const std::optional<ControlKind> kind = target.kind(step.name);
   if (!kind) return "unknown control '" + step.name + "'";
   int32_t number = 0;
+  if (isSliderStep(step.verb)) {
+    if (*kind != ControlKind::Slider) return step.name + " is no slider";
+    return runSliderStep(step, target);
+  }
   if (step.verb == "set") {
     if (!hasText(*kind)) return step.name + " has no text";
     target.write(step.name, step.rest);
@@ -135,7 +174,8 @@ std::string runStep(const Step& step, Target& target) {
     setDecimalSeparator(step.name[0]);
     return "";
   }
-  if (step.verb != "set" && step.verb != "click" && step.verb != "select" && step.verb != "scroll")
+  if (step.verb != "set" && step.verb != "click" && step.verb != "select" &&
+      step.verb != "scroll" && !isSliderStep(step.verb))
     return "unknown step '" + step.verb + "'";
   return runControlStep(step, target);
 }
@@ -191,6 +231,14 @@ void ModelTarget::select(std::string_view control, int32_t index) {
 
 void ModelTarget::scroll(std::string_view control, int32_t position) {
   m_session.model.userScroll(control, position);
+}
+
+void ModelTarget::press(std::string_view control, SliderKey key) {
+  keyGesture(m_session.model, m_session.table, control, key);
+}
+
+void ModelTarget::drag(std::string_view control, const std::vector<int32_t>& positions) {
+  dragGesture(m_session.model, m_session.table, control, positions);
 }
 
 void ModelTarget::fileCommand(std::string_view control, bool open,

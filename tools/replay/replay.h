@@ -11,6 +11,7 @@
 #include "core/case_state.h"
 #include "core/control_model.h"
 #include "core/session.h"
+#include "core/slider_gestures.h"
 
 namespace tarnolo::replay {
 
@@ -39,6 +40,10 @@ class Target {
   virtual void select(std::string_view control, int32_t index) = 0;
   // The user drags the slider's thumb to position: one gesture.
   virtual void scroll(std::string_view control, int32_t position) = 0;
+  // The user presses a key of the slider and lets it go: one gesture of one step.
+  virtual void press(std::string_view control, SliderKey key) = 0;
+  // The user takes the thumb, moves it through each position and lets it go: one gesture.
+  virtual void drag(std::string_view control, const std::vector<int32_t>& positions) = 0;
   // A click on control, which opens the open (or save) dialog; the user types name into it and
   // confirms, or cancels it when there is no name.
   virtual void fileCommand(std::string_view control, bool open,
@@ -60,6 +65,8 @@ class ModelTarget : public Target {
   void click(std::string_view control) override;
   void select(std::string_view control, int32_t index) override;
   void scroll(std::string_view control, int32_t position) override;
+  void press(std::string_view control, SliderKey key) override;
+  void drag(std::string_view control, const std::vector<int32_t>& positions) override;
   void fileCommand(std::string_view control, bool open,
                    const std::optional<std::string>& name) override;
   CaseState& state() override { return m_session.state(); }
@@ -80,6 +87,10 @@ Snapshot modelSnapshot(const ModelSession& session);
 //                       disabled); a radio group takes select, a slider scroll
 //   select NAME INDEX   the user picks item INDEX of a radio group
 //   scroll NAME POS     a thumb drag of slider NAME to POS, with its notifications
+//   line NAME -1|+1     one arrow key (or arrow button) on slider NAME, towards Min or Max
+//   page NAME -1|+1     one page key (or click in the track) on slider NAME
+//   key NAME Home|End   the Home or End key on slider NAME
+//   drag NAME P1 [P2 ...]  the thumb of slider NAME taken, moved through P1, P2... and let go
 //   separator C         the regional settings change the decimal separator to C, "." or ","
 //   open PATH           a click on "&Abrir"; the user picks PATH (the rest of the line) in the
 //                       open dialog, which adds ".ROC" to a name without extension
