@@ -68,7 +68,8 @@ class FileSystem {
   // Opens a folder, for the calls below that name a file inside it.
   virtual int openFolder(const std::string& path, int& handle) = 0;
   // Creates a new file for writing in the folder, exclusively, under a short name that cannot be
-  // foretold and that no file has yet; name is that name.
+  // foretold and that no file has yet; name is that name, which the file has once it is closed
+  // (it may have none before).
   virtual int createTemporary(int folder, std::string& name, int& handle) = 0;
   virtual int setPermissions(int handle, unsigned permissions) = 0;
   virtual int setOwner(int handle, unsigned owner, unsigned group) = 0;

@@ -94,6 +94,16 @@ int PosixFileSystem::openFolder(const std::string& path, int& handle) {
 
 int PosixFileSystem::createTemporary(int folder, std::string& name, int& handle) {
   // Relative to the open folder, so that the full path of the new file never counts.
+  if (::access("/proc/self/fd", X_OK) == 0) {
+    if (const int error = temporaryName(name)) return error;
+    handle = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (handle >= 0) {
+      unnamed_[handle] = {folder, name};
+      return 0;
+    }
+    // A file system without unnamed files says so in one of these ways.
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
+  }
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
     if (const int error = temporaryName(name)) return error;
     handle = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | kCommon, 0666);
@@ -128,8 +138,17 @@ int PosixFileSystem::sync(int handle) {
 }
 
 int PosixFileSystem::close(int handle) {
+  int error = 0;
+  if (const auto unnamed = unnamed_.find(handle); unnamed != unnamed_.end()) {
+    const std::string self = "/proc/self/fd/" + std::to_string(handle);
+    if (::linkat(AT_FDCWD, self.c_str(), unnamed->second.folder, unnamed->second.name.c_str(),
+                 AT_SYMLINK_FOLLOW) != 0)
+      error = errno;
+    unnamed_.erase(unnamed);
+  }
   // The handle is gone even when close reports an error; EINTR is not worth a retry.
-  return ::close(handle) == 0 || errno == EINTR ? 0 : errno;
+  if (::close(handle) != 0 && errno != EINTR && error == 0) error = errno;
+  return error;
 }
 
 int PosixFileSystem::rename(int folder, const std::string& from, const std::string& to) {

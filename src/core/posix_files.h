@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,6 +12,8 @@
 
 namespace tarnolo {
 
+// A temporary file is made without a name where the file system allows it, and linked under
+// its name when it is closed: a program killed while it writes leaves nothing behind.
 class PosixFileSystem : public FileSystem {
  public:
   int inspect(const std::string& path, Info& info) override;
@@ -28,6 +31,13 @@ class PosixFileSystem : public FileSystem {
   int rename(int folder, const std::string& from, const std::string& to) override;
   int remove(int folder, const std::string& name) override;
   bool isFolder(const std::string& path) override;
+
+ private:
+  struct Unnamed {
+    int folder;
+    std::string name;
+  };
+  std::map<int, Unnamed> unnamed_;  // by handle: temporary files not linked yet
 };
 
 // Passes every call on to another file system, except the faults armed on it: a call that fails

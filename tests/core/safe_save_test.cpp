@@ -6,10 +6,13 @@
 #include <limits.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -155,6 +158,27 @@ TEST(SaveWhole, TemporaryNamesAreShortAndCannotBeForeseen) {  // issue 13: "I/O 
   EXPECT_NE(names[0], names[1]);
 }
 
+// Issue 13: a save killed midway left its temporary file behind.
+TEST(SaveWhole, ASaveKilledWhileWritingLeavesNothingBehind) {
+  Folder folder;
+  writeFile(folder / "c.ROC", kCase);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    PosixFileSystem files;
+    int dir = -1, file = -1;
+    std::string name;
+    size_t done = 0;
+    if (files.openFolder(folder / "", dir) == 0 && files.createTemporary(dir, name, file) == 0)
+      files.write(file, kCase.data(), kCase.size(), done);
+    ::raise(SIGKILL);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(folder.names(), std::vector<std::string>{"c.ROC"});
+}
+
 TEST(SaveWhole, TheFolderIsFlushedAfterTheRename) {  // issue 13
   Folder folder;
   ModelSession s;
@@ -211,6 +235,28 @@ TEST(AbrirCaso, TouchesOnlyAPlainFileAndOnlyToReadIt) {  // issue 13
     EXPECT_EQ(eventsSeen(watch) & IN_ALL_EVENTS, c.events);
     ::close(watch);
   }
+}
+
+// The system would read such a name only up to the NUL: "x.ROC\0y" would be "x.ROC".
+TEST(FileNames, ANameWithANulCharacterNamesNoFile) {
+  Folder folder;
+  writeFile(folder / "x.ROC", kCase);
+  const std::string name = folder / "x.ROC" + std::string(1, '\0') + "y";
+  PosixFileSystem files;
+  const std::function<void()> uses[] = {
+      [&] { readCaseFile(files, name); },
+      [&] { saveWhole(files, name, kText); },
+  };
+  for (const auto& use : uses) {
+    try {
+      use();
+      ADD_FAILURE() << "used " << folder / "x.ROC";
+    } catch (const Failure& failure) {
+      EXPECT_EQ(failure.code(), EINVAL);
+    }
+  }
+  EXPECT_EQ(readFile(folder / "x.ROC"), kCase);
+  EXPECT_EQ(folder.names(), std::vector<std::string>{"x.ROC"});
 }
 
 }  // namespace
