@@ -5,7 +5,7 @@
 # Usage: file_manager_open.sh TARNOLO DATA_SOURCE_FOLDER WORK_FOLDER
 set -eu
 tarnolo=$1 data=$2 work=$3/file_manager
-for tool in gio Xvfb update-mime-database update-desktop-database; do
+for tool in gio Xvfb update-mime-database update-desktop-database pgrep; do
   command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
 
