@@ -2,11 +2,10 @@
 #include "core/case_file.h"
 
 #include <cerrno>
-#include <optional>
-#include <utility>
 
 #include "core/control_names.h"
 #include "core/number_text.h"
+#include "core/safe_save.h"
 #include "core/two_by_two.h"
 
 namespace tarnolo {
@@ -26,41 +25,12 @@ int32_t getField(const uint8_t* at) {
   return static_cast<int32_t>(bits);
 }
 
-std::string folderOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-[[noreturn]] void raiseFileError(FileSystem& files, int error, const std::string& path) {
-  throw fileFailure(error, error == ENOENT && !files.isFolder(folderOf(path)));
-}
-
-// A handle that is closed when it goes out of scope, whatever the close reports.
-class OpenFile {
- public:
-  OpenFile(FileSystem& files, int handle) : files_(files), handle_(handle) {}
-  ~OpenFile() {
-    if (handle_ >= 0) files_.close(handle_);
-  }
-  OpenFile(const OpenFile&) = delete;
-  OpenFile& operator=(const OpenFile&) = delete;
-  int handle() const { return handle_; }
-  // Closes now and returns what the close reports.
-  int close() { return files_.close(std::exchange(handle_, -1)); }
-
- private:
-  FileSystem& files_;
-  int handle_;
-};
-
-// Raises 5 unless the handle is a plain file; returns its permissions.
-unsigned requirePlainFile(FileSystem& files, int handle, const std::string& path) {
+// Raises 5 unless the handle is a plain file.
+void requirePlainFile(FileSystem& files, int handle, const std::string& path) {
   FileSystem::Kind kind = FileSystem::Kind::Other;
   unsigned permissions = 0;
   if (const int error = files.status(handle, kind, permissions)) raiseFileError(files, error, path);
   if (kind != FileSystem::Kind::Regular) raiseInOut(5);
-  return permissions;
 }
 
 void readRecord(FileSystem& files, int handle, const std::string& path, RecordBytes& bytes) {
@@ -73,50 +43,6 @@ void readRecord(FileSystem& files, int handle, const std::string& path, RecordBy
     if (done == 0) raiseInOut(100);
     got += done;
   }
-}
-
-void writeBytes(FileSystem& files, int handle, const std::string& path, std::string_view bytes) {
-  const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-  size_t put = 0;
-  while (put < bytes.size()) {
-    size_t done = 0;
-    const int error = files.write(handle, data + put, bytes.size() - put, done);
-    if (error == EINTR) continue;
-    if (error) raiseFileError(files, error, path);
-    if (done == 0) raiseInOut(101);
-    put += done;
-  }
-}
-
-// The permissions of the file at path, or nothing when there is none yet. Raises what an
-// overwrite in place would meet: 5 for a file that may not be written or is no plain file.
-std::optional<unsigned> replaceablePermissions(FileSystem& files, const std::string& path) {
-  int handle = -1;
-  const int error = files.open(path, FileSystem::Access::WriteExisting, handle);
-  if (error == ENOENT) return std::nullopt;
-  if (error) raiseFileError(files, error, path);
-  OpenFile existing(files, handle);
-  return requirePlainFile(files, handle, path);
-}
-
-// Creates a new file in the folder of path, under a name that no file has yet.
-std::string createBeside(FileSystem& files, const std::string& path, int& handle) {
-  const std::string stem = folderOf(path) + "/.tarnolo-guardar-";
-  for (int attempt = 0;; ++attempt) {
-    std::string name = stem + std::to_string(attempt) + ".tmp";
-    const int error = files.open(name, FileSystem::Access::CreateNew, handle);
-    if (error == 0) return name;
-    if (error != EEXIST || attempt == 999) raiseFileError(files, error, path);
-  }
-}
-
-void fillNewFile(FileSystem& files, OpenFile& file, const std::string& path,
-                 std::optional<unsigned> permissions, std::string_view bytes) {
-  // Keeping the old file's permissions is a courtesy: a file system may refuse it.
-  if (permissions) files.setPermissions(file.handle(), *permissions);
-  writeBytes(files, file.handle(), path, bytes);
-  if (const int error = files.sync(file.handle())) raiseFileError(files, error, path);
-  if (const int error = file.close()) raiseFileError(files, error, path);
 }
 
 }  // namespace
@@ -172,10 +98,13 @@ Failure fileFailure(int error, bool folderMissing) {
 }
 
 CaseRecord readCaseFile(FileSystem& files, const std::string& path) {
+  FileSystem::Info info;
+  if (const int error = files.inspect(path, info)) raiseFileError(files, error, path);
+  if (info.kind != FileSystem::Kind::Regular || !info.writable) raiseInOut(5);
   int handle = -1;
-  if (const int error = files.open(path, FileSystem::Access::ReadWrite, handle))
-    raiseFileError(files, error, path);
+  if (const int error = files.open(path, handle)) raiseFileError(files, error, path);
   OpenFile file(files, handle);
+  // The file may have been replaced since it was looked at.
   requirePlainFile(files, handle, path);
   RecordBytes bytes{};
   readRecord(files, handle, path, bytes);
@@ -189,17 +118,7 @@ void writeCaseFile(FileSystem& files, const std::string& path, const CaseRecord&
 }
 
 void writeWholeFile(FileSystem& files, const std::string& path, std::string_view bytes) {
-  const std::optional<unsigned> permissions = replaceablePermissions(files, path);
-  int handle = -1;
-  const std::string temporary = createBeside(files, path, handle);
-  try {
-    OpenFile file(files, handle);
-    fillNewFile(files, file, path, permissions, bytes);
-    if (const int error = files.rename(temporary, path)) raiseFileError(files, error, path);
-  } catch (...) {
-    files.remove(temporary);
-    throw;
-  }
+  saveWhole(files, path, bytes);
 }
 
 void AbrirCaso(CaseState& state, View& view, FileDialog& dialog, FileSystem& files) {

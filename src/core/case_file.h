@@ -45,30 +45,43 @@ class FileDialog {
 std::string withDefaultExtension(const std::string& typed);
 
 // The calls the case commands make on files. Every call returns 0 or the system's error number
-// (an errno value) and never throws.
+// (an errno value) and never throws. A handle is a file or a folder opened by these calls.
 class FileSystem {
  public:
-  enum class Access {
-    ReadWrite,      // an existing file, for reading and writing
-    WriteExisting,  // an existing file, for writing; nothing in it changes
-    CreateNew,      // a file that must not exist yet, for writing
-  };
   enum class Kind { Regular, Folder, Other };
+  // What is found at a path, following symbolic links.
+  struct Info {
+    Kind kind = Kind::Other;
+    unsigned permissions = 0;
+    unsigned owner = 0, group = 0;
+    bool writable = false;  // this process may write it
+  };
 
   virtual ~FileSystem() = default;
-  // Never blocks, also not on a FIFO or a device.
-  virtual int open(const std::string& path, Access access, int& handle) = 0;
+  // Looks at path without opening it: a device or a FIFO is not touched.
+  virtual int inspect(const std::string& path, Info& info) = 0;
+  // The text of the symbolic link at path; EINVAL when path is no link.
+  virtual int readLink(const std::string& path, std::string& target) = 0;
+  // Opens an existing file for reading only; never blocks, also not on a FIFO or a device.
+  virtual int open(const std::string& path, int& handle) = 0;
   virtual int status(int handle, Kind& kind, unsigned& permissions) = 0;
+  // Opens a folder, for the calls below that name a file inside it.
+  virtual int openFolder(const std::string& path, int& handle) = 0;
+  // Creates a new file for writing in the folder, exclusively, under a short name that cannot be
+  // foretold and that no file has yet; name is that name, which the file has once it is closed
+  // (it may have none before).
+  virtual int createTemporary(int folder, std::string& name, int& handle) = 0;
   virtual int setPermissions(int handle, unsigned permissions) = 0;
+  virtual int setOwner(int handle, unsigned owner, unsigned group) = 0;
   // done < size with 0 returned: the end of the file.
   virtual int read(int handle, uint8_t* buffer, size_t size, size_t& done) = 0;
   virtual int write(int handle, const uint8_t* bytes, size_t size, size_t& done) = 0;
-  // Flushes the file's data to the disk.
+  // Flushes a file's data, or a folder's entries, to the disk.
   virtual int sync(int handle) = 0;
   virtual int close(int handle) = 0;
-  // Replaces to by from in one step.
-  virtual int rename(const std::string& from, const std::string& to) = 0;
-  virtual int remove(const std::string& path) = 0;
+  // Replaces to by from, both in the folder, in one step.
+  virtual int rename(int folder, const std::string& from, const std::string& to) = 0;
+  virtual int remove(int folder, const std::string& name) = 0;
   virtual bool isFolder(const std::string& path) = 0;
 };
 
@@ -77,18 +90,16 @@ class FileSystem {
 // ENXIO 5; ENOSPC, EDQUOT 101; any other N "I/O error N" with code N (also EIO, 5).
 Failure fileFailure(int error, bool folderMissing);
 
-// The first 16 bytes of an existing plain file, opened for reading and writing (so a read-only
-// file is refused) and closed again. Raises InOutError: 5 for a folder, a FIFO or a device, 100
-// for a file of fewer than 16 bytes, or as fileFailure says.
+// The first 16 bytes of an existing plain file. Its kind is checked before it is opened, and it
+// is opened for reading only, so nothing else is touched; a file this process may not write is
+// refused all the same, as Open always did. Raises InOutError: 5 for a folder, a FIFO, a device
+// or a read-only file, 100 for a file of fewer than 16 bytes, or as fileFailure says.
 CaseRecord readCaseFile(FileSystem& files, const std::string& path);
 
-// Leaves exactly the 16 bytes of record at path. They go to a new file in the same folder, which
-// is flushed to the disk and then renamed over path, so a failure at any step leaves the old
-// file as it was; the new file is then removed. A file that may not be written, or is no plain
-// file, is refused with 5 as if it were overwritten in place. Raises InOutError.
+// Leaves exactly the 16 bytes of record at path, as saveWhole in core/safe_save.h does.
 void writeCaseFile(FileSystem& files, const std::string& path, const CaseRecord& record);
 
-// Leaves exactly bytes at path, by the same safe replacement as writeCaseFile.
+// Leaves exactly bytes at path: saveWhole in core/safe_save.h.
 void writeWholeFile(FileSystem& files, const std::string& path, std::string_view bytes);
 
 // Open: asks for a name, reads the record into VP, FP, VN, FN and runs CalcularTabla. A cancelled

@@ -15,7 +15,7 @@ bool runGuarded(const std::function<void()>& action, const FailureReporter& repo
     action();
     return true;
   } catch (const Failure& failure) {
-    text = userText(failure.what());
+    text = userText(failure.message());
   } catch (const std::bad_alloc&) {
     text = "Out of memory.";
   } catch (const std::exception& other) {

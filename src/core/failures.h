@@ -15,19 +15,21 @@ enum class FailureKind {
   InOutError,    // a case file that could not be opened, read or written
 };
 
-// A failure of the program's own kinds. what() is the message, without the full stop that
-// the failure box adds (userText).
+// A failure of the program's own kinds. message() is the message, without the full stop that
+// the failure box adds (userText); what() is the same up to a first NUL character.
 class Failure : public std::runtime_error {
  public:
   Failure(FailureKind kind, const std::string& message, int code = 0)
-      : std::runtime_error(message), kind_(kind), code_(code) {}
+      : std::runtime_error(message), message_(message), kind_(kind), code_(code) {}
   FailureKind kind() const { return kind_; }
+  const std::string& message() const { return message_; }
   // The error code of an InOutError (2, 3, 4, 5, 100, 101, or a system error number).
   int code() const { return code_; }
   // The class name that the start-up failure box shows: "EZeroDivide", "EInOutError"...
   const char* className() const;
 
  private:
+  std::string message_;
   FailureKind kind_;
   int code_;
 };

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,25 +12,53 @@
 
 namespace tarnolo {
 
+// A temporary file is made without a name where the file system allows it, and linked under
+// its name when it is closed: a program killed while it writes leaves nothing behind.
 class PosixFileSystem : public FileSystem {
  public:
-  int open(const std::string& path, Access access, int& handle) override;
+  int inspect(const std::string& path, Info& info) override;
+  int readLink(const std::string& path, std::string& target) override;
+  int open(const std::string& path, int& handle) override;
   int status(int handle, Kind& kind, unsigned& permissions) override;
+  int openFolder(const std::string& path, int& handle) override;
+  int createTemporary(int folder, std::string& name, int& handle) override;
   int setPermissions(int handle, unsigned permissions) override;
+  int setOwner(int handle, unsigned owner, unsigned group) override;
   int read(int handle, uint8_t* buffer, size_t size, size_t& done) override;
   int write(int handle, const uint8_t* bytes, size_t size, size_t& done) override;
   int sync(int handle) override;
   int close(int handle) override;
-  int rename(const std::string& from, const std::string& to) override;
-  int remove(const std::string& path) override;
+  int rename(int folder, const std::string& from, const std::string& to) override;
+  int remove(int folder, const std::string& name) override;
   bool isFolder(const std::string& path) override;
+
+ private:
+  struct Unnamed {
+    int folder;
+    std::string name;
+  };
+  std::map<int, Unnamed> unnamed_;  // by handle: temporary files not linked yet
 };
 
 // Passes every call on to another file system, except the faults armed on it: a call that fails
 // with a chosen error, or a disk that fills up. Counts the handles left open.
 class FaultyFileSystem : public FileSystem {
  public:
-  enum class Call { Open, Status, SetPermissions, Read, Write, Sync, Close, Rename, Remove };
+  // Open stands for every call that opens or creates: open, openFolder, createTemporary.
+  enum class Call {
+    Open,
+    Status,
+    SetPermissions,
+    Read,
+    Write,
+    Sync,
+    Close,
+    Rename,
+    Remove,
+    Inspect,
+    ReadLink,
+    SetOwner,
+  };
 
   explicit FaultyFileSystem(FileSystem& real) : real_(real) {}
 
@@ -44,15 +73,20 @@ class FaultyFileSystem : public FileSystem {
   // Handles opened through this file system and not closed yet.
   size_t openHandles() const { return handles_.size(); }
 
-  int open(const std::string& path, Access access, int& handle) override;
+  int inspect(const std::string& path, Info& info) override;
+  int readLink(const std::string& path, std::string& target) override;
+  int open(const std::string& path, int& handle) override;
   int status(int handle, Kind& kind, unsigned& permissions) override;
+  int openFolder(const std::string& path, int& handle) override;
+  int createTemporary(int folder, std::string& name, int& handle) override;
   int setPermissions(int handle, unsigned permissions) override;
+  int setOwner(int handle, unsigned owner, unsigned group) override;
   int read(int handle, uint8_t* buffer, size_t size, size_t& done) override;
   int write(int handle, const uint8_t* bytes, size_t size, size_t& done) override;
   int sync(int handle) override;
   int close(int handle) override;
-  int rename(const std::string& from, const std::string& to) override;
-  int remove(const std::string& path) override;
+  int rename(int folder, const std::string& from, const std::string& to) override;
+  int remove(int folder, const std::string& name) override;
   bool isFolder(const std::string& path) override { return real_.isFolder(path); }
 
  private:

@@ -96,11 +96,14 @@ std::optional<QPoint> Slider::thumbDragTarget(int position) const {
       style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
   const int span = groove.width() - thumb.width();
   const QPoint grip = thumbCentre() - thumb.topLeft();
+  std::optional<QPoint> target;
   for (int pixel = 0; pixel <= span; ++pixel) {
-    if (QStyle::sliderValueFromPosition(minimum(), maximum(), pixel, span) == position)
-      return QPoint(groove.left() + pixel, thumb.top()) + grip;
+    if (QStyle::sliderValueFromPosition(minimum(), maximum(), pixel, span) != position) continue;
+    target = QPoint(groove.left() + pixel, thumb.top()) + grip;
+    // Where the thumb already stands the mouse would not move: any other pixel is better.
+    if (groove.left() + pixel != thumb.left()) break;
   }
-  return std::nullopt;
+  return target;
 }
 
 bool Slider::pressesThumb(const QMouseEvent& event) const {

@@ -30,9 +30,9 @@ class Slider : public QScrollBar {
 
   // Where the mouse takes hold of the thumb: its centre at the stored position.
   QPoint thumbCentre() const;
-  // Where a thumb taken at thumbCentre() must be dragged to stand at position; none when no
-  // pixel of the track gives that position (the track has fewer pixels than the range has
-  // positions).
+  // Where a thumb taken at thumbCentre() must be dragged to stand at position, away from where
+  // it stands when another pixel gives position too; none when no pixel of the track gives
+  // that position (the track has fewer pixels than the range has positions).
   std::optional<QPoint> thumbDragTarget(int position) const;
 
  protected:

@@ -2,22 +2,26 @@
 #include "shell/application.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <exception>
 #include <memory>
 #include <string>
 
 #include "comparar/paired_command.h"
 #include "core/arithmetic.h"
+#include "core/events.h"
+#include "core/named_file.h"
 #include "core/number_text.h"
 #include "informe/report_command.h"
 #include "principal/window_session.h"
+#include "shell/command_line.h"
 #include "shell/help_viewer.h"
 #include "shell/messages.h"
 
@@ -25,38 +29,59 @@ namespace tarnolo {
 
 namespace {
 
-struct Options {
-  const char* screenshot = nullptr;
-  bool platformGiven = false;
-};
-
-Options readOptions(int argc, char** argv) {
-  Options options;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) options.screenshot = argv[++i];
-    if (std::strcmp(argv[i], "-platform") == 0) options.platformGiven = true;
-  }
-  return options;
-}
-
 bool isSet(const char* variable) {
   const char* value = std::getenv(variable);
   return value && *value;
 }
 
-bool hasGraphicalSession(const Options& options) {
-  return options.platformGiven || isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") ||
+bool hasGraphicalSession(const CommandLine& line) {
+  return line.platformGiven || isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") ||
          isSet("WAYLAND_DISPLAY");
+}
+
+QtMessageHandler toolkitMessages = nullptr;
+
+// While the application starts, a fatal message of the toolkit means that the window system
+// cannot be reached or its platform not loaded: the program says so and ends with 2 instead of
+// aborting. The toolkit's own lines before it stay, for whoever looks into it.
+void startUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type != QtFatalMsg) {
+    if (toolkitMessages) toolkitMessages(type, context, text);
+    return;
+  }
+  std::fputs(
+      "tarnolo: no se puede mostrar la ventana: no se llega al sistema de ventanas o no se puede "
+      "cargar la plataforma gráfica (vea DISPLAY, WAYLAND_DISPLAY y QT_QPA_PLATFORM)\n",
+      stderr);
+  std::fflush(stderr);
+  std::_Exit(2);
+}
+
+int endAtOnce(const CommandLine& line) {
+  std::fputs(line.out.toLocal8Bit().constData(), stdout);
+  std::fputs(line.err.toLocal8Bit().constData(), stderr);
+  return *line.exitCode;
+}
+
+// Opens the case named on the command line as "Abrir" opens a chosen one; false when it failed.
+bool openNamedCase(WindowSession& session, const QByteArray& path, const FailureReporter& report) {
+  NamedFile named(path.toStdString());
+  return runGuarded([&] { AbrirCaso(session.state(), session.view, named, session.files); },
+                    report);
+}
+
+void reportOnStderr(const std::string& text) {
+  std::fprintf(stderr, "tarnolo: %s\n", text.c_str());
 }
 
 std::unique_ptr<WindowSession> createMainWindow() {
   return std::make_unique<WindowSession>(showNotice, reportFailure);
 }
 
-int saveScreenshot(QWidget& window, const char* file) {
+int saveScreenshot(QWidget& window, const QByteArray& file) {
   QCoreApplication::processEvents();
-  if (window.grab().save(QString::fromLocal8Bit(file))) return 0;
-  std::fprintf(stderr, "tarnolo: could not write %s\n", file);
+  if (window.grab().save(QFile::decodeName(file))) return 0;
+  std::fprintf(stderr, "tarnolo: could not write %s\n", file.constData());
   return 1;
 }
 
@@ -89,9 +114,12 @@ void followLocaleChanges(TcalcForm1& window) {
 }
 
 int runTarnolo(int argc, char** argv) {
-  const Options options = readOptions(argc, argv);
-  if (!hasGraphicalSession(options)) {
-    if (!options.screenshot) {
+  QList<QByteArray> arguments;
+  for (int i = 0; i < argc; ++i) arguments << QByteArray(argv[i]);
+  const CommandLine line = readCommandLine(arguments);
+  if (line.exitCode) return endAtOnce(line);
+  if (!hasGraphicalSession(line)) {
+    if (line.screenshot.isEmpty()) {
       std::fputs(
           "tarnolo: needs a graphical session (DISPLAY or WAYLAND_DISPLAY); "
           "for a picture of its window run: tarnolo --screenshot window.png\n",
@@ -103,7 +131,9 @@ int runTarnolo(int argc, char** argv) {
 
   loadFloatingPointSetting();
   useLocaleSeparator();
+  toolkitMessages = qInstallMessageHandler(startUpMessage);
   QApplication application(argc, argv);
+  qInstallMessageHandler(toolkitMessages);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
   QTranslator toolkitTexts;
   useToolkitTranslation(toolkitTexts);
@@ -126,7 +156,17 @@ int runTarnolo(int argc, char** argv) {
 
   session->window.show();
   session->window.activateWindow();
-  if (options.screenshot) return saveScreenshot(session->window, options.screenshot);
+  if (!line.screenshot.isEmpty()) {
+    const bool opened =
+        line.caseFile.isEmpty() || openNamedCase(*session, line.caseFile, reportOnStderr);
+    const int saved = saveScreenshot(session->window, line.screenshot);
+    return opened ? saved : 1;
+  }
+  if (!line.caseFile.isEmpty()) {
+    // Once the window is up, so that a failure box has it as its owner.
+    QTimer::singleShot(0, &session->window,
+                       [&] { openNamedCase(*session, line.caseFile, reportFailure); });
+  }
   QApplication::exec();
   shutDown(session, help);
   return 0;

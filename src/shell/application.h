@@ -31,10 +31,13 @@ void shutDown(std::unique_ptr<WindowSession>& session, HelpViewer& help);
 
 // Runs the program: start-up, the event loop until the main window closes, the end. Returns
 // the exit code: 0 after a normal end, 1 after a failure during start-up, 2 when there is no
-// graphical session to show the window in.
+// graphical session to show the window in, the window system cannot be reached or the command
+// line is wrong (see command_line.h). A case named on the command line is opened as "Abrir"
+// opens it, once the window is up.
 //
-// "--screenshot FILE" saves a picture of the window as it starts, instead of running; without
-// a graphical session it draws off screen.
+// "--screenshot FILE" saves a picture of the window as it starts (with the named case opened),
+// instead of running; without a graphical session it draws off screen. It ends with 1 when the
+// case could not be opened, the failure said on stderr.
 int runTarnolo(int argc, char** argv);
 
 }  // namespace tarnolo

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
@@ -100,19 +101,31 @@ void NoticeDialog::showEvent(QShowEvent* event) {
   QAccessible::updateAccessibility(&alert);
 }
 
+namespace {
+
+// Runs a modal box; then the window that was active is active again, with the focus on the
+// control that had it (either may have gone meanwhile).
+void runModal(QDialog& box) {
+  const QPointer<QWidget> active = QApplication::activeWindow();
+  const QPointer<QWidget> focused = QApplication::focusWidget();
+  box.exec();
+  if (active) active->activateWindow();
+  if (focused && focused->isVisible()) focused->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace
+
 void showNotice(const std::string& text) {
   NoticeDialog notice(QString::fromStdString(text));
-  notice.exec();
+  runModal(notice);
 }
 
 void reportFailure(const std::string& text) {
   if (QWidget* capture = QWidget::mouseGrabber()) capture->releaseMouse();
-  QWidget* active = QApplication::activeWindow();
   QMessageBox box(QMessageBox::Critical, kApplicationTitle, QString::fromStdString(text),
                   QMessageBox::Ok);
   box.setWindowModality(Qt::ApplicationModal);
-  box.exec();
-  if (active) active->activateWindow();
+  runModal(box);
 }
 
 QString startUpFailureText(const QString& className, const QString& module, const QString& address,
@@ -130,7 +143,7 @@ void showStartUpFailure(std::exception_ptr failure, const void* address) {
     std::rethrow_exception(failure);
   } catch (const Failure& f) {
     className = QString::fromLatin1(f.className());
-    message = QString::fromStdString(f.what());
+    message = QString::fromStdString(f.message());
   } catch (const std::bad_alloc&) {
     className = QStringLiteral("EOutOfMemory");
     message = QStringLiteral("Out of memory");

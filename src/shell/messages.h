@@ -39,11 +39,12 @@ class NoticeDialog : public QDialog {
 };
 
 // Shows the notice modally; returns when the user has closed it. The text is shown unchanged.
+// The focus is then back on the control that had it, as after the failure box.
 void showNotice(const std::string& text);
 
 // The failure box: ends a mouse capture, then shows text (the full stop already added) modally
 // with the stop icon, caption "Tarnolo" and one OK button; the window that was active before
-// is active again afterwards.
+// is active again afterwards, the focus on the control that had it.
 void reportFailure(const std::string& text);
 
 // The text of the start-up failure box:

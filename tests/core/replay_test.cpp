@@ -100,7 +100,21 @@ TEST(Replay, BadStepsStopWithTheLineNumber) {
       {"click Zalfa\n", "line 1: a radio group takes select, not click\n"},
       {"click espScrollBar\n", "line 1: a slider takes scroll, not click\n"},
       {"set SensGauge 3\n", "line 1: SensGauge has no text\n"},
-      {"separator ab\n", "line 1: separator needs one character\n"},
+      {"separator ab\n", "line 1: separator needs '.' or ','\n"},
+      // Issue 13: a digit as separator turned "2.17" into "2017".
+      {"separator 0\n", "line 1: separator needs '.' or ','\n"},
+      {"separator  \n", "line 1: separator needs '.' or ','\n"},
+      // Issue 13: steps after the window closed went on acting on the model.
+      {"click Salir1\nset VP 1\n", "line 2: the window is closed: no step reaches it\n"},
+      {"click Salir1\n# c\n\nclick BitBtn6\n",
+       "line 4: the window is closed: no step reaches it\n"},
+      {"click a\tb\n", "line 1: unknown control 'a\\u0009b'\n"},
+      {"line VP +1\n", "line 1: VP is no slider\n"},
+      {"line sensScrollBar 2\n", "line 1: line needs -1 or +1\n"},
+      {"page sensScrollBar\n", "line 1: page needs -1 or +1\n"},
+      {"key sensScrollBar Top\n", "line 1: key needs Home or End\n"},
+      {"drag sensScrollBar\n", "line 1: drag needs at least one position\n"},
+      {"drag sensScrollBar 5 x\n", "line 1: drag needs integer positions\n"},
       {"report\n", "line 1: report needs METHOD LEVEL PATH\n"},
       {"report wald 95\n", "line 1: report needs METHOD LEVEL PATH\n"},
       {"report exact 95 r.csv\n", "line 1: unknown report method 'exact'\n"},
@@ -157,6 +171,23 @@ TEST(Replay, ReportFileThatCannotBeWrittenShowsTheFailureBox) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.rfind("error\tInvalid filename.\nerror\tFile access denied.\ncontrol\t", 0), 0u)
       << run.out;
+}
+
+// Issue 13: a tab, carriage return or NUL in a message broke the one-record-a-line output, and a
+// NUL cut the message short.
+TEST(Replay, MessagesStayOneRecordALineAndWhole) {
+  const std::pair<std::string, const char*> cases[] = {
+      {"a\tb", "error\t'a\\u0009b' is not a valid integer value.\n"},
+      {"a\rb", "error\t'a\\u000db' is not a valid integer value.\n"},
+      {std::string("a\0b", 3), "error\t'a\\u0000b' is not a valid integer value.\n"},
+      {"a\\b", "error\t'a\\\\b' is not a valid integer value.\n"},
+  };
+  for (const auto& [text, line] : cases) {
+    SCOPED_TRACE(line);
+    const Replayed run = replay("set total " + text + "\nclick BitBtn1\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind(line, 0), 0u) << run.out;
+  }
 }
 
 TEST(JsonString, EscapesQuotesBackslashesAndControls) {

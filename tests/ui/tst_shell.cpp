@@ -1,6 +1,7 @@
 // The shell: the notice, the failure box, the start-up failure box, and the decimal separator
 // following the regional settings.
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -26,6 +27,8 @@ class tst_Shell : public QObject {
   void noticeSize();
   void failureBox();
   void failureBoxEndsMouseCapture();
+  void focusComesBackAfter_data();
+  void focusComesBackAfter();
   void startUpFailureText_data();
   void startUpFailureText();
   void startUpFailureBox();
@@ -122,6 +125,34 @@ void tst_Shell::failureBoxEndsMouseCapture() {
   reportFailure("File not found.");
   QCOMPARE(QWidget::mouseGrabber(), nullptr);
   QCOMPARE(watchdog.seen.size(), 1);
+}
+
+void tst_Shell::focusComesBackAfter_data() {
+  QTest::addColumn<bool>("notice");
+  QTest::newRow("a notice (issue 13)") << true;
+  QTest::newRow("a failure box") << false;
+}
+
+void tst_Shell::focusComesBackAfter() {
+  QFETCH(bool, notice);
+  QWidget window;
+  auto* first = new QLineEdit(&window);
+  auto* second = new QLineEdit(&window);
+  second->move(0, 40);
+  window.show();
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  second->setFocus();
+  QTRY_COMPARE(QApplication::focusWidget(), second);
+  ModalWatchdog watchdog;
+  if (notice)
+    showNotice("El texto no es numérico");
+  else
+    reportFailure("File not found.");
+  QCOMPARE(watchdog.seen.size(), 1);
+  QTRY_COMPARE(QApplication::activeWindow(), &window);
+  QTRY_COMPARE(QApplication::focusWidget(), second);
+  QVERIFY(first != QApplication::focusWidget());
 }
 
 void tst_Shell::startUpFailureText_data() {

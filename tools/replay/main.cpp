@@ -9,6 +9,7 @@
 #include "core/number_text.h"
 #include "replay.h"
 #ifdef TARNOLO_REPLAY_WINDOW
+#include "shell/application.h"
 #include "window_replay.h"
 #endif
 
@@ -46,7 +47,12 @@ int main(int argc, char** argv) {
 #endif
   if (argc - first > 1) return usage();
   tarnolo::loadFloatingPointSetting();
+#ifdef TARNOLO_REPLAY_WINDOW
+  // On the model too, the separator that the window would read in this environment.
+  tarnolo::useLocaleSeparator();
+#else
   tarnolo::readDecimalSeparator();
+#endif
   if (argc - first == 0) return replayOn(window, 1, argv, std::cin);
   std::ifstream script(argv[first]);
   if (!script) {

@@ -99,11 +99,50 @@ bool hasText(ControlKind kind) {
          kind == ControlKind::LimitCell;
 }
 
+// The key of a slider step: "line -1", "page +1", "key Home"...; none for anything else.
+std::optional<SliderKey> sliderKey(const std::string& verb, const std::string& argument) {
+  if (verb == "key") {
+    if (argument == "Home") return SliderKey::Home;
+    if (argument == "End") return SliderKey::End;
+  } else if (argument == "-1" || argument == "+1") {
+    const bool up = argument == "+1";
+    if (verb == "line") return up ? SliderKey::LineMore : SliderKey::LineLess;
+    return up ? SliderKey::PageMore : SliderKey::PageLess;
+  }
+  return std::nullopt;
+}
+
+// line, page, key and drag on a slider; returns an empty text or why the step cannot run.
+std::string runSliderStep(const Step& step, Target& target) {
+  if (step.verb == "drag") {
+    std::vector<int32_t> positions;
+    std::istringstream in(step.rest);
+    for (std::string word; in >> word;) {
+      if (!parseInt(word, positions.emplace_back())) return "drag needs integer positions";
+    }
+    if (positions.empty()) return "drag needs at least one position";
+    target.drag(step.name, positions);
+    return "";
+  }
+  const std::optional<SliderKey> key = sliderKey(step.verb, step.rest);
+  if (!key) return step.verb == "key" ? "key needs Home or End" : step.verb + " needs -1 or +1";
+  target.press(step.name, *key);
+  return "";
+}
+
+bool isSliderStep(const std::string& verb) {
+  return verb == "line" || verb == "page" || verb == "key" || verb == "drag";
+}
+
 // Runs a step on a control; returns an empty text or why it cannot run.
 std::string runControlStep(const Step& step, Target& target) {
   const std::optional<ControlKind> kind = target.kind(step.name);
   if (!kind) return "unknown control '" + step.name + "'";
   int32_t number = 0;
+  if (isSliderStep(step.verb)) {
+    if (*kind != ControlKind::Slider) return step.name + " is no slider";
+    return runSliderStep(step, target);
+  }
   if (step.verb == "set") {
     if (!hasText(*kind)) return step.name + " has no text";
     target.write(step.name, step.rest);
@@ -132,11 +171,13 @@ std::string runStep(const Step& step, Target& target) {
     if (step.verb == file.verb) return runFileStep(file, step, target);
   }
   if (step.verb == "separator") {
-    if (step.name.size() != 1 || !step.rest.empty()) return "separator needs one character";
+    if ((step.name != "." && step.name != ",") || !step.rest.empty())
+      return "separator needs '.' or ','";
     setDecimalSeparator(step.name[0]);
     return "";
   }
-  if (step.verb != "set" && step.verb != "click" && step.verb != "select" && step.verb != "scroll")
+  if (step.verb != "set" && step.verb != "click" && step.verb != "select" &&
+      step.verb != "scroll" && !isSliderStep(step.verb))
     return "unknown step '" + step.verb + "'";
   return runControlStep(step, target);
 }
@@ -194,6 +235,14 @@ void ModelTarget::scroll(std::string_view control, int32_t position) {
   m_session.model.userScroll(control, position);
 }
 
+void ModelTarget::press(std::string_view control, SliderKey key) {
+  keyGesture(m_session.model, m_session.table, control, key);
+}
+
+void ModelTarget::drag(std::string_view control, const std::vector<int32_t>& positions) {
+  dragGesture(m_session.model, m_session.table, control, positions);
+}
+
 void ModelTarget::fileCommand(std::string_view control, bool open,
                               const std::optional<std::string>& name) {
   ScriptedDialog& dialog = open ? m_session.openDialog1 : m_session.saveDialog1;
@@ -230,11 +279,16 @@ int runScript(std::istream& script, Target& target, std::ostream& err) {
   for (int number = 1; std::getline(script, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
-    const std::string why = runStep(parse(line), target);
+    const std::string why =
+        target.closed() ? "the window is closed: no step reaches it" : runStep(parse(line), target);
     if (!why.empty()) {
-      err << "line " << number << ": " << why << "\n";
+      err << "line " << number << ": " << escapedText(why) << "\n";
       return 2;
     }
+  }
+  if (script.bad()) {
+    err << "tarnolo-replay: cannot read the script\n";
+    return 2;
   }
   return 0;
 }
@@ -245,7 +299,7 @@ void printSnapshot(const ModelSession& session, std::ostream& out) {
 
 void printSnapshot(const Snapshot& snapshot, std::ostream& out) {
   for (const Message& m : snapshot.messages)
-    out << (m.kind == Message::Notice ? "notice\t" : "error\t") << m.text << "\n";
+    out << (m.kind == Message::Notice ? "notice\t" : "error\t") << escapedText(m.text) << "\n";
   for (const ModelControl& c : snapshot.controls) {
     if (c.kind != ControlKind::MenuItem) printControl(c, out);
   }
@@ -277,7 +331,11 @@ void printSnapshot(const Snapshot& snapshot, std::ostream& out) {
 }
 
 std::string jsonString(const std::string& text) {
-  std::string json = "\"";
+  return "\"" + escapedText(text) + "\"";
+}
+
+std::string escapedText(const std::string& text) {
+  std::string json;
   for (unsigned char ch : text) {
     if (ch == '"' || ch == '\\') {
       json += '\\';
@@ -290,7 +348,7 @@ std::string jsonString(const std::string& text) {
       json += static_cast<char>(ch);
     }
   }
-  return json + "\"";
+  return json;
 }
 
 }  // namespace tarnolo::replay

@@ -11,6 +11,7 @@
 #include "core/case_state.h"
 #include "core/control_model.h"
 #include "core/session.h"
+#include "core/slider_gestures.h"
 
 namespace tarnolo::replay {
 
@@ -39,6 +40,10 @@ class Target {
   virtual void select(std::string_view control, int32_t index) = 0;
   // The user drags the slider's thumb to position: one gesture.
   virtual void scroll(std::string_view control, int32_t position) = 0;
+  // The user presses a key of the slider and lets it go: one gesture of one step.
+  virtual void press(std::string_view control, SliderKey key) = 0;
+  // The user takes the thumb, moves it through each position and lets it go: one gesture.
+  virtual void drag(std::string_view control, const std::vector<int32_t>& positions) = 0;
   // A click on control, which opens the open (or save) dialog; the user types name into it and
   // confirms, or cancels it when there is no name.
   virtual void fileCommand(std::string_view control, bool open,
@@ -47,6 +52,8 @@ class Target {
   // The failure box, for a failure outside the window's handlers (the report step).
   virtual void reportFailure(const std::string& text) = 0;
   virtual Snapshot snapshot() const = 0;
+  // The main window has been closed (menu "Salir"): no step can reach it any more.
+  virtual bool closed() const = 0;
 };
 
 // The steps on the control model of session, which must outlive the target.
@@ -58,11 +65,14 @@ class ModelTarget : public Target {
   void click(std::string_view control) override;
   void select(std::string_view control, int32_t index) override;
   void scroll(std::string_view control, int32_t position) override;
+  void press(std::string_view control, SliderKey key) override;
+  void drag(std::string_view control, const std::vector<int32_t>& positions) override;
   void fileCommand(std::string_view control, bool open,
                    const std::optional<std::string>& name) override;
   CaseState& state() override { return m_session.state(); }
   void reportFailure(const std::string& text) override { m_session.model.reportFailure(text); }
   Snapshot snapshot() const override;
+  bool closed() const override { return m_session.desktop.closed; }
 
  private:
   ModelSession& m_session;
@@ -77,7 +87,11 @@ Snapshot modelSnapshot(const ModelSession& session);
 //                       disabled); a radio group takes select, a slider scroll
 //   select NAME INDEX   the user picks item INDEX of a radio group
 //   scroll NAME POS     a thumb drag of slider NAME to POS, with its notifications
-//   separator C         the regional settings change the decimal separator to C
+//   line NAME -1|+1     one arrow key (or arrow button) on slider NAME, towards Min or Max
+//   page NAME -1|+1     one page key (or click in the track) on slider NAME
+//   key NAME Home|End   the Home or End key on slider NAME
+//   drag NAME P1 [P2 ...]  the thumb of slider NAME taken, moved through P1, P2... and let go
+//   separator C         the regional settings change the decimal separator to C, "." or ","
 //   open PATH           a click on "&Abrir"; the user picks PATH (the rest of the line) in the
 //                       open dialog, which adds ".ROC" to a name without extension
 //   open-menu PATH      the same from the menu item "Abrir"
@@ -91,18 +105,22 @@ Snapshot modelSnapshot(const ModelSession& session);
 //   paired A B C D E F G H M L PATH   the comparison of two tests (paired_steps.h)
 //   # ...               a comment; empty lines are skipped
 // Runs the script on the target. Returns 0, or 2 after writing "line N: why" to err for an
-// unknown step, an unknown control, method or level, or a malformed argument (the steps before
-// it have run).
+// unknown step, an unknown control, method or level, a malformed argument, or any step after
+// the window was closed (the steps before it have run); 2 after "tarnolo-replay: cannot read
+// the script" when reading it fails (a folder, say).
 int runScript(std::istream& script, Target& target, std::ostream& err);
 int runScript(std::istream& script, ModelSession& session, std::ostream& err);
 
 // What the user sees, one record a line, fields separated by tabs: each message box
-// ("notice"/"error", TEXT), then "control", NAME and key=value fields for every control,
-// then "height", then "state", FIELD, VALUE for every field of the case state.
+// ("notice"/"error", TEXT escaped as by escapedText), then "control", NAME and key=value fields
+// for every control, then "height", then "state", FIELD, VALUE for every field of the case
+// state.
 void printSnapshot(const Snapshot& snapshot, std::ostream& out);
 void printSnapshot(const ModelSession& session, std::ostream& out);
 
 // A JSON string literal of text: quotes, backslashes and control characters escaped.
 std::string jsonString(const std::string& text);
+// The same without the enclosing quotes: "a\tb" -> a\u0009b, so that a text stays one field.
+std::string escapedText(const std::string& text);
 
 }  // namespace tarnolo::replay

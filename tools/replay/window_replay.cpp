@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -123,9 +124,14 @@ void WindowTarget::select(std::string_view control, int32_t index) {
   QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(6, item->height() / 2));
 }
 
-void WindowTarget::scroll(std::string_view control, int32_t position) {
+Slider* WindowTarget::shownSlider(std::string_view control) const {
   auto* slider = qobject_cast<Slider*>(find(control));
-  if (!slider || !slider->isVisible()) return;
+  return slider && slider->isVisible() ? slider : nullptr;
+}
+
+void WindowTarget::scroll(std::string_view control, int32_t position) {
+  Slider* slider = shownSlider(control);
+  if (!slider) return;
   position = std::clamp(position, slider->minimum(), slider->maximum());
   if (position == slider->value() || slider->thumbDragTarget(position)) {
     dragThumb(*slider, position);
@@ -134,23 +140,76 @@ void WindowTarget::scroll(std::string_view control, int32_t position) {
   }
 }
 
+void WindowTarget::press(std::string_view control, SliderKey key) {
+  Slider* slider = shownSlider(control);
+  if (!slider) return;
+  static const std::pair<SliderKey, Qt::Key> kKeys[] = {
+      {SliderKey::LineLess, Qt::Key_Left},   {SliderKey::LineMore, Qt::Key_Right},
+      {SliderKey::PageLess, Qt::Key_PageUp}, {SliderKey::PageMore, Qt::Key_PageDown},
+      {SliderKey::Home, Qt::Key_Home},       {SliderKey::End, Qt::Key_End}};
+  const auto* entry = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                   [key](const auto& k) { return k.first == key; });
+  slider->setFocus(Qt::TabFocusReason);
+  sendKey(*slider, QEvent::KeyPress, entry->second, false);
+  sendKey(*slider, QEvent::KeyRelease, entry->second, false);
+}
+
+namespace {
+
+// Moves the held thumb to position. Where the only pixel that gives position is the one the
+// mouse is at (the drawing rounds one way, the drag the other), it goes a pixel aside and back.
+void moveHeldThumb(Slider& slider, QPoint& mouse, int position) {
+  if (position == slider.value()) return;
+  const QPoint target = *slider.thumbDragTarget(position);
+  if (target == mouse) QTest::mouseMove(&slider, mouse + QPoint(1, 0));
+  mouse = target;
+  QTest::mouseMove(&slider, mouse);
+}
+
+}  // namespace
+
+void WindowTarget::drag(std::string_view control, const std::vector<int32_t>& positions) {
+  Slider* slider = shownSlider(control);
+  if (!slider) return;
+  std::optional<QPoint> mouse;  // where the held thumb was taken or moved to
+  for (int position : positions) {
+    position = std::clamp(position, slider->minimum(), slider->maximum());
+    if (position != slider->value() && !slider->thumbDragTarget(position)) {
+      if (mouse) QTest::mouseRelease(slider, Qt::LeftButton, {}, *mouse);
+      mouse.reset();
+      holdArrowKey(*slider, position);
+      if (slider->value() != position) return;  // a step failed: the gesture is over
+      continue;
+    }
+    if (!mouse) {
+      mouse = slider->thumbCentre();
+      QTest::mousePress(slider, Qt::LeftButton, {}, *mouse);
+    }
+    moveHeldThumb(*slider, *mouse, position);
+    if (slider->value() != position) break;  // a step failed: the gesture is over
+  }
+  if (mouse) QTest::mouseRelease(slider, Qt::LeftButton, {}, *mouse);
+}
+
 // Takes the thumb, drags it to position in one move (none when it stands there), lets it go.
 void WindowTarget::dragThumb(Slider& slider, int position) {
-  const QPoint grip = slider.thumbCentre();
-  const QPoint target = position == slider.value() ? grip : *slider.thumbDragTarget(position);
-  QTest::mousePress(&slider, Qt::LeftButton, {}, grip);
-  if (target != grip) QTest::mouseMove(&slider, target);
-  QTest::mouseRelease(&slider, Qt::LeftButton, {}, target);
+  QPoint mouse = slider.thumbCentre();
+  QTest::mousePress(&slider, Qt::LeftButton, {}, mouse);
+  moveHeldThumb(slider, mouse, position);
+  QTest::mouseRelease(&slider, Qt::LeftButton, {}, mouse);
 }
 
 // The arrow key towards position pressed, repeated by the keyboard until the slider stands
-// there, and let go: one gesture of single steps.
+// there, and let go: one gesture of single steps. The repeat stops early where a step leaves
+// the slider where it stood (a failed step ends the gesture) or carries it past position.
 void WindowTarget::holdArrowKey(Slider& slider, int position) {
-  const Qt::Key key = position > slider.value() ? Qt::Key_Right : Qt::Key_Left;
-  const int steps = std::abs(position - slider.value());
+  const bool up = position > slider.value();
+  const Qt::Key key = up ? Qt::Key_Right : Qt::Key_Left;
   slider.setFocus(Qt::TabFocusReason);
+  int before = slider.value();
   sendKey(slider, QEvent::KeyPress, key, false);
-  for (int step = 1; step < steps; ++step) {
+  while (slider.value() != before && (up ? slider.value() < position : slider.value() > position)) {
+    before = slider.value();
     sendKey(slider, QEvent::KeyRelease, key, true);
     sendKey(slider, QEvent::KeyPress, key, true);
   }
@@ -184,7 +243,8 @@ void WindowTarget::answerDialog(QFileDialog& dialog, const std::optional<std::st
     return;
   }
   if (QApplication::focusWidget() != box) box->setFocus(Qt::MouseFocusReason);
-  QTest::keyClicks(box, QString::fromStdString(*name));
+  // Typed key by key, a character without a key of its own would stop the replay.
+  box->setText(QFile::decodeName(QByteArray::fromStdString(*name)));
   QTest::keyClick(box, Qt::Key_Return);
   if (dialog.isVisible()) {  // a folder's name, say: the dialog went there and stays open
     reportFailure("the file dialog did not take " + *name);
@@ -203,6 +263,10 @@ void WindowTarget::closeModalBoxes() {
   }
   reportFailure("unexpected box: " + modal->windowTitle().toStdString());
   if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+}
+
+bool WindowTarget::closed() const {
+  return !m_session->window.isVisible();
 }
 
 CaseState& WindowTarget::state() {

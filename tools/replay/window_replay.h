@@ -39,8 +39,12 @@ void chooseMenuItem(QMenuBar& bar, QAction& item);
 // with the mouse and drags it to the position in one move when a pixel of the track gives that
 // position, and otherwise holds the arrow key down from the position it stands at to the new one
 // (one gesture either way; a thumb taken and let go where it stands when the position is the
-// one it holds); open and save click the button or menu item, type the path into the name box
-// of the file dialog that opens and press Enter, or press Escape in it to cancel. A hidden
+// one it holds); line, page and key press the arrow, page, Home or End key on the slider and
+// let it go; drag takes the thumb, moves the mouse through each position and lets it go, but
+// reaches a position that no pixel gives with the arrow key, as scroll does, between two
+// drags; open and save click the button or menu item, put the path into the name box
+// of the file dialog that opens (whole, as a paste does: any character) and press Enter, or
+// press Escape in it to cancel. A hidden
 // control takes nothing; a disabled one gets the events and ignores them. A relative path is
 // taken from the dialog's folder: the working folder until a path in another folder is chosen.
 class WindowTarget : public Target {
@@ -55,16 +59,20 @@ class WindowTarget : public Target {
   void click(std::string_view control) override;
   void select(std::string_view control, int32_t index) override;
   void scroll(std::string_view control, int32_t position) override;
+  void press(std::string_view control, SliderKey key) override;
+  void drag(std::string_view control, const std::vector<int32_t>& positions) override;
   void fileCommand(std::string_view control, bool open,
                    const std::optional<std::string>& name) override;
   CaseState& state() override;
   void reportFailure(const std::string& text) override;
   Snapshot snapshot() const override;
+  bool closed() const override;
 
   WindowSession& session() { return *m_session; }
 
  private:
   QObject* find(std::string_view control) const;
+  Slider* shownSlider(std::string_view control) const;
   void dragThumb(Slider& slider, int position);
   void holdArrowKey(Slider& slider, int position);
   void answerDialog(QFileDialog& dialog, const std::optional<std::string>& name);
