@@ -227,7 +227,12 @@ std::string rocTableCsv(const RocTable& table, char separator) {
 
 RocCheck readRocCsv(const std::string& path) {
   bool tooLarge = false;
-  const std::string bytes = readSmallFile(path, tooLarge);
+  std::string bytes;
+  try {
+    bytes = readSmallFile(path, tooLarge);
+  } catch (const Failure& failure) {
+    return refused(0, RocColumn::None, userText(failure.what()));
+  }
   if (tooLarge)
     return refused(0, RocColumn::None, "El archivo es demasiado grande para una tabla de niveles.");
   std::string error;

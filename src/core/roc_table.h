@@ -63,8 +63,9 @@ std::vector<RocRowText> parseRocText(std::string_view text, std::string& error);
 // the decimal separator is ",".
 std::string rocTableCsv(const RocTable& table, char separator);
 
-// Reads a CSV file of levels and checks it (reversed = false): a file that cannot be read raises
-// InOutError as a case file does; a refused content gives its check's message.
+// Reads a CSV file of levels and checks it (reversed = false). A file that cannot be read is
+// refused with the text of its failure as a case file's ("File not found."; a folder, a FIFO or
+// a device "File access denied."); a content refused with its check's message.
 RocCheck readRocCsv(const std::string& path);
 
 }  // namespace tarnolo

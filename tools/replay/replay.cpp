@@ -12,6 +12,7 @@
 #include "core/number_text.h"
 #include "core/report_text.h"
 #include "core/text_file.h"
+#include "roc_steps.h"
 
 namespace tarnolo::replay {
 
@@ -126,6 +127,7 @@ std::string runControlStep(const Step& step, Target& target) {
 // Runs one step; returns an empty text or why it cannot run.
 std::string runStep(const Step& step, Target& target) {
   if (step.verb == "report") return runReportStep(step, target);
+  if (step.verb == "roc") return runRocStep(step.name, step.rest, target);
   for (const FileStep& file : kFileSteps) {
     if (step.verb == file.verb) return runFileStep(file, step, target);
   }
