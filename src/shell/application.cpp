@@ -17,6 +17,7 @@
 #include "core/number_text.h"
 #include "informe/report_command.h"
 #include "principal/window_session.h"
+#include "roc/roc_command.h"
 #include "shell/help_viewer.h"
 #include "shell/messages.h"
 
@@ -119,6 +120,7 @@ int runTarnolo(int argc, char** argv) {
   }
   followLocaleChanges(session->window);
   ReportCommand::install(session->window, session->table, session->state(), reportFailure);
+  RocCommand::install(session->window, session->view, session->table, reportFailure);
   HelpViewer help(QString::fromLatin1(kHelpFile));
   connectHelp(*session, help);
 
