@@ -51,7 +51,7 @@ void drawAxes(QPainter& p, const PlotScale& x, const PlotScale& y, char separato
   p.drawText(QRectF(x.position(0), y.position(0) + 20, x.position(1) - x.position(0), 16),
              Qt::AlignHCenter, QStringLiteral("1 - especificidad"));
   p.save();
-  p.translate(x.position(0) - 44, y.position(0.5));
+  p.translate(x.position(0) - 30, y.position(0.5));
   p.rotate(-90);
   p.drawText(QRectF(-80, -16, 160, 16), Qt::AlignHCenter, QStringLiteral("Sensibilidad"));
   p.restore();

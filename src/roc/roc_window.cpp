@@ -101,7 +101,7 @@ RocWindow::RocWindow(FailureReporter failure, CutoffUser use, QWidget* owner)
   layout->addWidget(buildResults(), 1);
   connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
   setRows(kFirstTable);
-  resize(1260, 760);
+  resize(1200, 740);
 }
 
 QWidget* RocWindow::buildInput() {
@@ -114,16 +114,17 @@ QWidget* RocWindow::buildInput() {
       {QStringLiteral("Nivel"), QStringLiteral("Enfermos"), QStringLiteral("Sanos")});
   m_niveles->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   m_niveles->setTabKeyNavigation(false);
-  m_niveles->setMinimumWidth(360);
+  m_niveles->setMinimumWidth(340);
+  box->setMaximumWidth(420);
   grid->addWidget(m_niveles, 0, 0, 1, 4);
   const std::pair<QPushButton*, int> buttons[] = {
       {button("anadir", QStringLiteral("Aña&dir nivel"), box), 0},
       {button("quitar", QStringLiteral("&Quitar nivel"), box), 1},
       {button("subir", QStringLiteral("S&ubir"), box), 2},
       {button("bajar", QStringLiteral("&Bajar"), box), 3},
-      {button("pegar", QStringLiteral("&Pegar tabla"), box), 0},
+      {button("pegar", QStringLiteral("Pe&gar tabla"), box), 0},
       {button("abrir", QStringLiteral("&Abrir CSV…"), box), 1},
-      {button("guardarTabla", QStringLiteral("&Guardar CSV…"), box), 2},
+      {button("guardarTabla", QStringLiteral("Guardar C&SV…"), box), 2},
   };
   for (int i = 0; i < int(std::size(buttons)); ++i)
     grid->addWidget(buttons[i].first, i < 4 ? 1 : 2, buttons[i].second);
@@ -142,7 +143,7 @@ QWidget* RocWindow::buildInput() {
   m_nivel = new LevelSpinBox(box);
   m_nivel->setObjectName(QStringLiteral("nivel"));
   m_nivel->setAccessibleName(QStringLiteral("Nivel de confianza"));
-  auto* nivelLabel = new QLabel(QStringLiteral("Ni&vel de confianza:"), box);
+  auto* nivelLabel = new QLabel(QStringLiteral("Nive&l de confianza:"), box);
   nivelLabel->setBuddy(m_nivel);
   grid->addWidget(metodoLabel, 4, 0);
   grid->addWidget(m_metodo, 4, 1, 1, 3);
@@ -181,10 +182,12 @@ QWidget* RocWindow::buildResults() {
   m_area->setObjectName(QStringLiteral("area"));
   m_area->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   m_area->setFocusPolicy(Qt::TabFocus);
+  m_area->setWordWrap(true);
   m_mejor = new QLabel(panel);
   m_mejor->setObjectName(QStringLiteral("mejorCorte"));
   m_mejor->setTextInteractionFlags(m_area->textInteractionFlags());
   m_mejor->setFocusPolicy(Qt::TabFocus);
+  m_mejor->setWordWrap(true);
   column->addWidget(m_area);
   column->addWidget(m_mejor);
   auto* tabs = new QTabWidget(panel);
@@ -199,7 +202,7 @@ QWidget* RocWindow::buildResults() {
                    QStringLiteral("CP+"), QStringLiteral("IC"), QStringLiteral("Cociente negativo"),
                    QStringLiteral("IC"), QStringLiteral("Índice de Youden"), QStringLiteral("IC")},
                   tabs);
-  tabs->addTab(m_cortes, QStringLiteral("&Puntos de corte"));
+  tabs->addTab(m_cortes, QStringLiteral("Puntos de cor&te"));
   m_cocientes =
       resultTable("cocientesNivel", QStringLiteral("Cociente de probabilidad de cada nivel"),
                   {QStringLiteral("Nivel"), QStringLiteral("Etiqueta"), QStringLiteral("Enfermos"),
@@ -216,7 +219,7 @@ QWidget* RocWindow::buildResults() {
   auto* row = new QHBoxLayout(m_salidas);
   row->setContentsMargins(0, 0, 0, 0);
   const std::pair<QPushButton*, void (RocWindow::*)()> outputs[] = {
-      {button("usar", QStringLiteral("U&sar este punto de corte"), m_salidas),
+      {button("usar", QStringLiteral("Usar est&e punto de corte"), m_salidas),
        &RocWindow::onUsarClicked},
       {button("copiar", QStringLiteral("C&opiar resultados"), m_salidas),
        &RocWindow::onCopiarClicked},
@@ -224,7 +227,7 @@ QWidget* RocWindow::buildResults() {
        &RocWindow::onGuardarResultadosClicked},
       {button("guardarCurva", QStringLiteral("Guardar cur&va…"), m_salidas),
        &RocWindow::onGuardarCurvaClicked},
-      {button("imprimir", QStringLiteral("Imprimi&r curva…"), m_salidas),
+      {button("imprimir", QStringLiteral("Im&primir curva…"), m_salidas),
        &RocWindow::onImprimirClicked},
   };
   for (const auto& [b, slot] : outputs) {

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -95,6 +96,7 @@ class tst_RocWindow : public QObject {
   void curveFiles_data();
   void curveFiles();
   void readableByAScreenReader();
+  void everyAccessKeyOnce();
 };
 
 void tst_RocWindow::typedCells_data() {
@@ -321,6 +323,26 @@ void tst_RocWindow::readableByAScreenReader() {
   QVERIFY(window.findChild<QLabel*>("area")->accessibleName().contains("Hanley y McNeil (1982)"));
   window.findChild<QTableWidget*>("niveles")->item(0, 1)->setText("x");
   QCOMPARE(curve->accessibleDescription(), QStringLiteral("Sin curva: la tabla no es válida."));
+}
+
+// Each access key reaches one command: two on one letter would leave one out of the keyboard.
+void tst_RocWindow::everyAccessKeyOnce() {
+  RocSession s;
+  RocWindow& window = s.open();
+  QStringList texts;
+  for (const QAbstractButton* b : window.findChildren<QAbstractButton*>()) texts << b->text();
+  for (const QLabel* l : window.findChildren<QLabel*>()) texts << l->text();
+  const QTabWidget* tabs = window.findChild<QTabWidget*>("pestanas");
+  for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+  QMap<QChar, QString> keys;
+  for (const QString& text : texts) {
+    const qsizetype amp = text.indexOf(u'&');
+    if (amp < 0 || amp + 1 >= text.size()) continue;
+    const QChar key = text[amp + 1].toLower();
+    QVERIFY2(!keys.contains(key), qPrintable(keys[key] + " / " + text));
+    keys[key] = text;
+  }
+  QCOMPARE(keys.size(), 18);
 }
 
 QTEST_MAIN(tst_RocWindow)
