@@ -153,7 +153,6 @@ QWidget* RocWindow::buildInput() {
   m_mensaje->setObjectName(QStringLiteral("mensaje"));
   m_mensaje->setWordWrap(true);
   m_mensaje->setStyleSheet(QStringLiteral("color: #b00000"));
-  m_mensaje->setAccessibleName(QStringLiteral("Aviso de la tabla"));
   grid->addWidget(m_mensaje, 6, 0, 1, 4);
 
   connect(m_niveles, &QTableWidget::itemChanged, this, [this] {
