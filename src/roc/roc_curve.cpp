@@ -143,7 +143,7 @@ RocCurveView::RocCurveView(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::TabFocus);
 }
 
-void RocCurveView::show(const RocAnalysis* analysis, int selected) {
+void RocCurveView::setAnalysis(const RocAnalysis* analysis, int selected) {
   m_analysis = analysis;
   m_selected = selected;
   const char separator = decimalSeparator();

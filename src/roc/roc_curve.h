@@ -24,7 +24,7 @@ class RocCurveView : public QWidget {
  public:
   explicit RocCurveView(QWidget* parent = nullptr);
   // Shows analysis with the cut-off selected; nullptr shows nothing.
-  void show(const RocAnalysis* analysis, int selected);
+  void setAnalysis(const RocAnalysis* analysis, int selected);
   QSize sizeHint() const override { return {460, 460}; }
 
  protected:

@@ -211,7 +211,7 @@ QWidget* RocWindow::buildResults() {
   tabs->addTab(m_cocientes, QStringLiteral("Cocientes por &nivel"));
   column->addWidget(tabs, 1);
   connect(m_cortes, &QTableWidget::itemSelectionChanged, this, [this] {
-    if (!m_filling) m_curva->show(m_analysis ? &*m_analysis : nullptr, selectedCutoff());
+    if (!m_filling) m_curva->setAnalysis(m_analysis ? &*m_analysis : nullptr, selectedCutoff());
   });
 
   m_salidas = new QWidget(panel);
@@ -303,7 +303,7 @@ void RocWindow::showResults() {
   if (!m_analysis) {
     m_area->setText(QStringLiteral("Sin resultados: corrija la tabla."));
     m_mejor->clear();
-    m_curva->show(nullptr, 0);
+    m_curva->setAnalysis(nullptr, 0);
     return;
   }
   const RocAnalysis& a = *m_analysis;
@@ -332,7 +332,7 @@ void RocWindow::showResults() {
                        .arg(a.best)
                        .arg(qstring(best.label)));
   m_mejor->setAccessibleName(m_mejor->text());
-  m_curva->show(&a, selectedCutoff());
+  m_curva->setAnalysis(&a, selectedCutoff());
 }
 
 void RocWindow::showCutoffs() {
