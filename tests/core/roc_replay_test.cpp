@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/number_text.h"
 #include "core/roc_use.h"
 #include "core/text_file.h"
 #include "session_helpers.h"
@@ -47,6 +48,7 @@ TEST(RocStep, WritesTheResultsInTheReportsLayout) {
             "superior IC 99,9 % Clopper-Pearson exacto;motivo");
   EXPECT_NE(comma.find("\r\nsens@5;0,647058823529412;"), std::string::npos);
   EXPECT_TRUE(errors(session).empty());
+  setDecimalSeparator('.');  // the step above changed it for the whole program
   for (const std::string& path : {in, out, out + ".2"}) std::remove(path.c_str());
 }
 
@@ -108,6 +110,7 @@ const CutoffCase kCutoffs[] = {
 };
 
 TEST(UseCutoff, TypesTheFourCellsAndCalculatesAsAUser) {
+  setDecimalSeparator('.');
   for (const CutoffCase& c : kCutoffs) {
     SCOPED_TRACE(c.why);
     ModelSession session;
