@@ -21,6 +21,7 @@
 #include "core/number_text.h"
 #include "informe/report_command.h"
 #include "principal/window_session.h"
+#include "roc/roc_command.h"
 #include "shell/command_line.h"
 #include "shell/help_viewer.h"
 #include "shell/messages.h"
@@ -151,6 +152,7 @@ int runTarnolo(int argc, char** argv) {
   followLocaleChanges(session->window);
   ReportCommand::install(session->window, session->table, session->state(), reportFailure);
   PairedCommand::install(session->window, session->table, reportFailure);
+  RocCommand::install(session->window, session->view, session->table, reportFailure);
   HelpViewer help(QString::fromLatin1(kHelpFile));
   connectHelp(*session, help);
 

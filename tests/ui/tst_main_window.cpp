@@ -343,6 +343,7 @@ void tst_MainWindow::texts() {
                       "Archivo1=Archivo: Nuevo1=Nuevo, Abrir1=Abrir, Guardar1=Guardar, -N3, "
                       "Salir1=Salir",
                       "Anlisis1=Análisis: Informecompleto1=Informe completo…, "
+                      "Pruebaconvariosniveles1=Prueba con varios niveles…, "
                       "Dospruebas1=Dos pruebas en los mismos pacientes…",
                       "Informacin1=Información: Pruebasdiagnsticas1=Pruebas diagnósticas .., -N2, "
                       "Acercade1=Acerca de ..."}));

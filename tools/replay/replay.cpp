@@ -13,6 +13,7 @@
 #include "core/report_text.h"
 #include "core/text_file.h"
 #include "paired_steps.h"
+#include "roc_steps.h"
 
 namespace tarnolo::replay {
 
@@ -167,6 +168,7 @@ std::string runControlStep(const Step& step, Target& target) {
 std::string runStep(const Step& step, Target& target) {
   if (step.verb == "report") return runReportStep(step, target);
   if (step.verb == "paired") return runPairedStep(step.args, target);
+  if (step.verb == "roc") return runRocStep(step.name, step.rest, target);
   for (const FileStep& file : kFileSteps) {
     if (step.verb == file.verb) return runFileStep(file, step, target);
   }

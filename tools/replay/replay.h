@@ -103,6 +103,9 @@ Snapshot modelSnapshot(const ModelSession& session);
 //                       ("50" to "99.9", always with ".") into PATH; a file that cannot be
 //                       written shows the failure box
 //   paired A B C D E F G H M L PATH   the comparison of two tests (paired_steps.h)
+//   roc IN M L OUT      reads the levels of a graded test from the CSV file IN (roc_table.h)
+//                       and writes its results' CSV (roc_text.h) by method M at level L into
+//                       OUT; a file IN that cannot be read or is refused stops the script
 //   # ...               a comment; empty lines are skipped
 // Runs the script on the target. Returns 0, or 2 after writing "line N: why" to err for an
 // unknown step, an unknown control, method or level, a malformed argument, or any step after
