@@ -15,6 +15,7 @@
 
 #include "core/arithmetic.h"
 #include "core/number_text.h"
+#include "graficos/graficos_command.h"
 #include "informe/report_command.h"
 #include "principal/window_session.h"
 #include "shell/help_viewer.h"
@@ -119,6 +120,7 @@ int runTarnolo(int argc, char** argv) {
   }
   followLocaleChanges(session->window);
   ReportCommand::install(session->window, session->table, session->state(), reportFailure);
+  GraficosCommand::install(session->window, session->table, session->state(), reportFailure);
   HelpViewer help(QString::fromLatin1(kHelpFile));
   connectHelp(*session, help);
 

@@ -342,7 +342,9 @@ void tst_MainWindow::texts() {
   QCOMPARE(menus, (QStringList{
                       "Archivo1=Archivo: Nuevo1=Nuevo, Abrir1=Abrir, Guardar1=Guardar, -N3, "
                       "Salir1=Salir",
-                      "Anlisis1=Análisis: Informecompleto1=Informe completo…",
+                      "Anlisis1=Análisis: Informecompleto1=Informe completo…, "
+                      "Valorespredictivos1=Valores predictivos y prevalencia…, "
+                      "NomogramadeFagan1=Nomograma de Fagan…",
                       "Informacin1=Información: Pruebasdiagnsticas1=Pruebas diagnósticas .., -N2, "
                       "Acercade1=Acerca de ..."}));
 }

@@ -9,6 +9,7 @@
 #include "core/number_text.h"
 #include "replay.h"
 #ifdef TARNOLO_REPLAY_WINDOW
+#include "plot_writer.h"
 #include "window_replay.h"
 #endif
 
@@ -47,6 +48,9 @@ int main(int argc, char** argv) {
   if (argc - first > 1) return usage();
   tarnolo::loadFloatingPointSetting();
   tarnolo::readDecimalSeparator();
+#ifdef TARNOLO_REPLAY_WINDOW
+  tarnolo::replay::installPlotWriter();
+#endif
   if (argc - first == 0) return replayOn(window, 1, argv, std::cin);
   std::ifstream script(argv[first]);
   if (!script) {

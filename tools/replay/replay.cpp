@@ -12,6 +12,7 @@
 #include "core/number_text.h"
 #include "core/report_text.h"
 #include "core/text_file.h"
+#include "picture_steps.h"
 
 namespace tarnolo::replay {
 
@@ -66,13 +67,6 @@ std::string runFileStep(const FileStep& file, const Step& step, Target& target) 
   return "";
 }
 
-// A confidence level in percent, "50" to "99.9", in the script's own notation ("." always).
-bool parseLevel(const std::string& text, double& level) {
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, level);
-  return error == std::errc() && stop == end && level >= 50 && level <= 99.9;
-}
-
 // report METHOD LEVEL PATH: the report's CSV of the current state into PATH. A file that cannot
 // be written shows the failure box, as it would in the window.
 std::string runReportStep(const Step& step, Target& target) {
@@ -84,6 +78,7 @@ std::string runReportStep(const Step& step, Target& target) {
   double level = 0;
   if (!parseLevel(step.rest.substr(0, space), level)) return "report needs a level from 50 to 99.9";
   const std::string path = step.rest.substr(space + 1);
+  rememberReportChoice(*method, level);
   runGuarded(
       [&] {
         const Report report = buildReport(target.state(), *method, level);
@@ -126,6 +121,7 @@ std::string runControlStep(const Step& step, Target& target) {
 // Runs one step; returns an empty text or why it cannot run.
 std::string runStep(const Step& step, Target& target) {
   if (step.verb == "report") return runReportStep(step, target);
+  if (auto why = runPictureStep(step.verb, step.args, target)) return *why;
   for (const FileStep& file : kFileSteps) {
     if (step.verb == file.verb) return runFileStep(file, step, target);
   }
@@ -224,6 +220,7 @@ int runScript(std::istream& script, ModelSession& session, std::ostream& err) {
 }
 
 int runScript(std::istream& script, Target& target, std::ostream& err) {
+  resetPictureChoice();
   std::string line;
   for (int number = 1; std::getline(script, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -88,6 +88,7 @@ Snapshot modelSnapshot(const ModelSession& session);
 //   report M L PATH     writes the report's CSV (report_text.h) by method key M at level L
 //                       ("50" to "99.9", always with ".") into PATH; a file that cannot be
 //                       written shows the failure box
+//   curve, nomogram, plot   the pictures' steps (picture_steps.h)
 //   # ...               a comment; empty lines are skipped
 // Runs the script on the target. Returns 0, or 2 after writing "line N: why" to err for an
 // unknown step, an unknown control, method or level, or a malformed argument (the steps before

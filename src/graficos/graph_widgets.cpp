@@ -1,0 +1,151 @@
+// The two pictures on screen.
+#include "graficos/graph_widgets.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "core/plot_scale.h"
+#include "core/predictive_curve.h"
+
+namespace tarnolo {
+
+namespace {
+
+void announce(QWidget* widget) {
+  QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace
+
+CurveWidget::CurveWidget(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("curva"));
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAccessibleName(QStringLiteral("Valores predictivos según la prevalencia"));
+}
+
+void CurveWidget::setView(const CurveView& view) {
+  const auto cursor = m_view.cursor;
+  m_view = view;
+  m_view.cursor = cursor;
+  describe();
+  update();
+  if (cursor) emit cursorRead(curveReadout(m_view.report, *cursor, m_view.separator));
+}
+
+void CurveWidget::placeCursor(std::optional<double> prevalence) {
+  if (prevalence) prevalence = qBound(0.0, *prevalence, 1.0);
+  m_view.cursor = prevalence;
+  describe();
+  update();
+  emit cursorRead(prevalence ? curveReadout(m_view.report, *prevalence, m_view.separator)
+                             : QString());
+}
+
+void CurveWidget::describe() {
+  QString text = curveDescription(m_view);
+  if (m_view.cursor)
+    text += QStringLiteral(" Cursor: ") +
+            curveReadout(m_view.report, *m_view.cursor, m_view.separator) + u'.';
+  if (text == accessibleDescription()) return;
+  setAccessibleDescription(text);
+  announce(this);
+}
+
+void CurveWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::white);
+  painter.setRenderHint(QPainter::Antialiasing);
+  drawCurve(painter, QRectF(rect()), m_view);
+  if (hasFocus()) {
+    painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+  }
+}
+
+void CurveWidget::mouseMoveEvent(QMouseEvent* event) {
+  const QRectF plot = curvePlotRect(QRectF(rect()));
+  if (plot.width() < 10 || !plot.contains(event->position())) {
+    if (m_view.cursor) placeCursor(std::nullopt);
+    return;
+  }
+  const CurveLayout layout = curveLayout(plot.left(), plot.top(), plot.width(), plot.height());
+  placeCursor(layout.prevalence.value(event->position().x()));
+}
+
+void CurveWidget::leaveEvent(QEvent* event) {
+  if (m_view.cursor && !hasFocus()) placeCursor(std::nullopt);
+  QWidget::leaveEvent(event);
+}
+
+// Arrows move the cursor by 1 %, Page Up and Down by 10 %, Home and End to the ends; it starts
+// at the marked prevalence.
+void CurveWidget::keyPressEvent(QKeyEvent* event) {
+  const double at = m_view.cursor.value_or(m_view.marked);
+  // In whole hundredths, so that steps land on 0.01, 0.02... whatever the start.
+  const double hundredths = std::round(at * 100);
+  double next = 0;
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+      next = (hundredths - 1) / 100;
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+      next = (hundredths + 1) / 100;
+      break;
+    case Qt::Key_PageDown:
+      next = (hundredths - 10) / 100;
+      break;
+    case Qt::Key_PageUp:
+      next = (hundredths + 10) / 100;
+      break;
+    case Qt::Key_Home:
+      next = 0;
+      break;
+    case Qt::Key_End:
+      next = 1;
+      break;
+    case Qt::Key_Escape:
+      if (m_view.cursor) {
+        placeCursor(std::nullopt);
+        return;
+      }
+      [[fallthrough]];
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  placeCursor(next);
+}
+
+NomogramWidget::NomogramWidget(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("nomograma"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAccessibleName(QStringLiteral("Nomograma de Fagan"));
+}
+
+void NomogramWidget::setView(const NomogramView& view) {
+  m_view = view;
+  const QString text = nomogramDescription(m_view);
+  if (text != accessibleDescription()) {
+    setAccessibleDescription(text);
+    announce(this);
+  }
+  update();
+}
+
+void NomogramWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::white);
+  painter.setRenderHint(QPainter::Antialiasing);
+  drawNomogram(painter, QRectF(rect()), m_view);
+}
+
+}  // namespace tarnolo

@@ -1,0 +1,66 @@
+// The two pictures on screen: widgets that only paint what the drawings draw, with a cursor on
+// the curve that the mouse and the keyboard move, and a text alternative for screen readers.
+#pragma once
+
+#include <QWidget>
+
+#include "graficos/curve_drawing.h"
+#include "graficos/nomogram_drawing.h"
+
+namespace tarnolo {
+
+class CurveWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit CurveWidget(QWidget* parent = nullptr);
+
+  void setView(const CurveView& view);
+  const CurveView& view() const { return m_view; }
+  // The prevalence under the cursor, none when it is not on the plot.
+  std::optional<double> cursor() const { return m_view.cursor; }
+  // Puts the cursor at prevalence (clamped to 0..1), or takes it away.
+  void placeCursor(std::optional<double> prevalence);
+
+  QSize sizeHint() const override { return {640, 440}; }
+  QSize minimumSizeHint() const override { return {360, 260}; }
+
+ signals:
+  // The cursor moved: what it reads, or an empty text when it left the plot.
+  void cursorRead(const QString& readout);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  Q_DISABLE_COPY(CurveWidget)
+  void describe();
+
+  CurveView m_view;
+};
+
+class NomogramWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit NomogramWidget(QWidget* parent = nullptr);
+
+  void setView(const NomogramView& view);
+  const NomogramView& view() const { return m_view; }
+
+  QSize sizeHint() const override { return {560, 620}; }
+  QSize minimumSizeHint() const override { return {360, 420}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Q_DISABLE_COPY(NomogramWidget)
+
+  NomogramView m_view;
+};
+
+}  // namespace tarnolo
