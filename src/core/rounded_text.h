@@ -22,11 +22,6 @@ std::string fixedText(double value, int decimals, char separator);
 //   significantText(0, 3, '.') -> "0"
 std::string significantText(double value, int digits, char separator);
 
-// The report's choice "Decimales": kAutomaticDecimals (percentages with one decimal, every
-// other value with three significant digits), kAllDigits (RealToText's 15 significant digits),
-// or 0..4 fixed decimals.
-inline constexpr int kAutomaticDecimals = -1, kAllDigits = -2;
-
 // The text of a value of the row of key at scale with that choice: valueText (report_text.h)
 // for kAllDigits, "*" and "" as it for a value out of range or missing. A proportion at Percent
 // is rounded after it is multiplied by 100.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "session_helpers.h"
+
 namespace tarnolo {
 namespace {
 
@@ -78,6 +80,22 @@ TEST(RoundedValueText, TheReportsChoiceOfDecimals) {
   // As fractions (the CSV's scale) a proportion is not multiplied by 100.
   EXPECT_EQ(roundedValueText("sens", ReportValue::of(0.9231), '.', ProportionScale::Fraction, 2),
             "0.92");
+}
+
+TEST(ReportTable, WritesTheValuesWithTheChoiceOfDecimals) {
+  const Report report = buildReport(test::table(397, 84, 54, 177), IntervalMethod::Wilson, 95);
+  struct Case {
+    int decimals;
+    const char* sens;
+  };
+  const Case cases[] = {{kAllDigits, "Sensibilidad (%)\t88.0266075388027\t"},
+                        {kAutomaticDecimals, "Sensibilidad (%)\t88.0\t84.7\t"},
+                        {2, "Sensibilidad (%)\t88.03\t84.70\t"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.decimals);
+    const std::string text = reportTable(report, '.', ProportionScale::Percent, c.decimals);
+    EXPECT_NE(text.find(c.sens), std::string::npos) << text;
+  }
 }
 
 }  // namespace
