@@ -155,11 +155,11 @@ QWidget* GraficosWindow::buildNomogramPage() {
   row->addWidget(label);
   row->addWidget(m_preprueba);
   row->addStretch(1);
+  // The results are drawn in the picture and read in its description: no label whose new text
+  // would lay the window out again at every slider step.
   m_nomograma = new NomogramWidget(page);
-  m_resultados = wrappedLabel(QStringLiteral("resultados"), page);
   layout->addLayout(row);
   layout->addWidget(m_nomograma, 1);
-  layout->addWidget(m_resultados);
   connect(m_preprueba, &QDoubleSpinBox::valueChanged, this,
           &GraficosWindow::onPrepruebaValueChanged);
   return page;
@@ -203,7 +203,6 @@ void GraficosWindow::showCurve() {
 void GraficosWindow::showNomogram() {
   const NomogramView view{m_report, pretest(), decimalSeparator()};
   m_nomograma->setView(view);
-  m_resultados->setText(nomogramResults(view).join(u'\n'));
 }
 
 void GraficosWindow::fillTable() {

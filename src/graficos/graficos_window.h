@@ -88,7 +88,6 @@ class GraficosWindow : public QWidget {
   QTableWidget* m_tabla = nullptr;
   QDoubleSpinBox* m_preprueba = nullptr;
   NomogramWidget* m_nomograma = nullptr;
-  QLabel* m_resultados = nullptr;
 };
 
 }  // namespace tarnolo

@@ -21,6 +21,21 @@ void announce(QWidget* widget) {
 
 }  // namespace
 
+const QPixmap& FrameCache::frame(const QWidget& widget, char separator) {
+  const qreal ratio = widget.devicePixelRatioF();
+  const QSize size = widget.size() * ratio;
+  if (m_pixmap.size() != size || m_pixmap.devicePixelRatio() != ratio || m_separator != separator) {
+    m_pixmap = QPixmap(size);
+    m_pixmap.setDevicePixelRatio(ratio);
+    m_pixmap.fill(Qt::white);
+    QPainter painter(&m_pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    m_draw(painter, QRectF(widget.rect()), separator);
+    m_separator = separator;
+  }
+  return m_pixmap;
+}
+
 CurveWidget::CurveWidget(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("curva"));
   setFocusPolicy(Qt::StrongFocus);
@@ -59,9 +74,9 @@ void CurveWidget::describe() {
 
 void CurveWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), Qt::white);
+  painter.drawPixmap(0, 0, m_frame.frame(*this, m_view.separator));
   painter.setRenderHint(QPainter::Antialiasing);
-  drawCurve(painter, QRectF(rect()), m_view);
+  drawCurveData(painter, QRectF(rect()), m_view);
   if (hasFocus()) {
     painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
@@ -143,9 +158,9 @@ void NomogramWidget::setView(const NomogramView& view) {
 
 void NomogramWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), Qt::white);
+  painter.drawPixmap(0, 0, m_frame.frame(*this, m_view.separator));
   painter.setRenderHint(QPainter::Antialiasing);
-  drawNomogram(painter, QRectF(rect()), m_view);
+  drawNomogramData(painter, QRectF(rect()), m_view);
 }
 
 }  // namespace tarnolo

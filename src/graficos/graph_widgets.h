@@ -2,12 +2,27 @@
 // the curve that the mouse and the keyboard move, and a text alternative for screen readers.
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 #include "graficos/curve_drawing.h"
 #include "graficos/nomogram_drawing.h"
 
 namespace tarnolo {
+
+// The frame of a picture drawn once into a pixmap and drawn again only when the widget's size,
+// its screen's pixel ratio or the separator changes: a slider step repaints the data alone.
+class FrameCache {
+ public:
+  using Draw = void (*)(QPainter&, const QRectF&, char);
+  explicit FrameCache(Draw draw) : m_draw(draw) {}
+  const QPixmap& frame(const QWidget& widget, char separator);
+
+ private:
+  Draw m_draw;
+  QPixmap m_pixmap;
+  char m_separator = 0;
+};
 
 class CurveWidget : public QWidget {
   Q_OBJECT
@@ -40,6 +55,7 @@ class CurveWidget : public QWidget {
   void describe();
 
   CurveView m_view;
+  FrameCache m_frame{drawCurveFrame};
 };
 
 class NomogramWidget : public QWidget {
@@ -61,6 +77,7 @@ class NomogramWidget : public QWidget {
   Q_DISABLE_COPY(NomogramWidget)
 
   NomogramView m_view;
+  FrameCache m_frame{drawNomogramFrame};
 };
 
 }  // namespace tarnolo

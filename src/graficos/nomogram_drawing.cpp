@@ -9,6 +9,7 @@
 #include "core/fagan.h"
 #include "core/plot_scale.h"
 #include "graficos/graph_text.h"
+#include "graficos/wide_line.h"
 
 namespace tarnolo {
 
@@ -75,15 +76,22 @@ void drawRatio(QPainter& p, const NomogramLayout& layout, double pretest, const 
     const Segment b = nomogramLine(layout, pretest, ratio.limits.upper.value);
     QColor fill = colour;
     fill.setAlpha(45);
-    p.setPen(QPen(colour.lighter(140), 1, Qt::DashLine));
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);  // a pale fill loses nothing, and is faster
+    p.setPen(Qt::NoPen);
     p.setBrush(fill);
     p.drawPolygon(QPolygonF{QPointF(a.x1, a.y1), QPointF(a.x2, a.y2), QPointF(b.x2, b.y2)});
+    p.restore();
+    QPen edge(colour.lighter(130), 1);
+    edge.setCosmetic(true);
+    p.setPen(edge);
+    p.drawLine(QPointF(a.x1, a.y1), QPointF(a.x2, a.y2));
+    p.drawLine(QPointF(b.x1, b.y1), QPointF(b.x2, b.y2));
   }
   if (!drawable(ratio.estimate)) return;
   const Segment s = nomogramLine(layout, pretest, ratio.estimate.value);
-  p.setPen(QPen(colour, 2));
   p.setBrush(Qt::NoBrush);
-  p.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
+  drawWideLine(p, QPolygonF{QPointF(s.x1, s.y1), QPointF(s.x2, s.y2)}, colour);
   p.setPen(Qt::NoPen);
   p.setBrush(colour);
   p.drawEllipse(QPointF(s.x2, s.y2), 3.5, 3.5);
@@ -110,17 +118,26 @@ QRectF nomogramScalesRect(const QRectF& rect) {
   return rect.adjusted(rect.width() * 0.18, 56, -rect.width() * 0.18, -76);
 }
 
-void drawNomogram(QPainter& painter, const QRectF& rect, const NomogramView& view) {
+void drawNomogramFrame(QPainter& painter, const QRectF& rect, char separator) {
   const QRectF box = nomogramScalesRect(rect);
   if (box.width() < 10 || box.height() < 10) return;
   painter.save();
   const NomogramLayout layout = nomogramLayout(box.left(), box.top(), box.width(), box.height());
   painter.setFont(pixelFont(kFontPixels));
   const auto probabilities = percentProbabilityTicks(0.1, 99.9);
-  drawScale(painter, layout.leftX, layout.pre, probabilities, 100, true, view.separator);
+  drawScale(painter, layout.leftX, layout.pre, probabilities, 100, true, separator);
   drawScale(painter, layout.middleX, layout.ratio, logTicks(kRatioLowest, kRatioHighest, true), 1,
-            true, view.separator);
-  drawScale(painter, layout.rightX, layout.post, probabilities, 100, false, view.separator);
+            true, separator);
+  drawScale(painter, layout.rightX, layout.post, probabilities, 100, false, separator);
+  drawTitles(painter, rect, layout);
+  painter.restore();
+}
+
+void drawNomogramData(QPainter& painter, const QRectF& rect, const NomogramView& view) {
+  const QRectF box = nomogramScalesRect(rect);
+  if (box.width() < 10 || box.height() < 10) return;
+  painter.save();
+  const NomogramLayout layout = nomogramLayout(box.left(), box.top(), box.width(), box.height());
   const auto rows = nomogramRows(view.report, view.pretest);
   painter.save();
   painter.setClipRect(QRectF(layout.leftX, layout.top - 2, layout.rightX - layout.leftX,
@@ -133,7 +150,6 @@ void drawNomogram(QPainter& painter, const QRectF& rect, const NomogramView& vie
   painter.setPen(Qt::NoPen);
   painter.setBrush(Qt::black);
   painter.drawEllipse(QPointF(layout.leftX, layout.pre.position(view.pretest)), 4, 4);
-  drawTitles(painter, rect, layout);
   painter.setFont(pixelFont(kFontPixels));
   const QStringList results = nomogramResults(view);
   const QColor colours[] = {Qt::black, kPositiveColour, kNegativeColour};
@@ -144,6 +160,11 @@ void drawNomogram(QPainter& painter, const QRectF& rect, const NomogramView& vie
                      results[i]);
   }
   painter.restore();
+}
+
+void drawNomogram(QPainter& painter, const QRectF& rect, const NomogramView& view) {
+  drawNomogramFrame(painter, rect, view.separator);
+  drawNomogramData(painter, rect, view);
 }
 
 QStringList nomogramResults(const NomogramView& view) {

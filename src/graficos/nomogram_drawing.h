@@ -21,8 +21,11 @@ struct NomogramView {
 // The box of the three scales inside a picture of rect: room for the titles and the results.
 QRectF nomogramScalesRect(const QRectF& rect);
 
-// Draws view into rect (logical pixels, fonts in pixels).
+// Draws view into rect (logical pixels, fonts in pixels): the frame (the three scales and their
+// titles), which depends on the rect and the separator only, then the data over it.
 void drawNomogram(QPainter& painter, const QRectF& rect, const NomogramView& view);
+void drawNomogramFrame(QPainter& painter, const QRectF& rect, char separator);
+void drawNomogramData(QPainter& painter, const QRectF& rect, const NomogramView& view);
 
 // The results, one a line: "Positivo: CP+ 10,0 (IC 95 % 5,12–19,6) → 76,9 % (63,0–86,7 %)",
 // and the same for a negative result with the negative ratio; a missing value says why.
