@@ -171,13 +171,14 @@ QRectF curvePlotRect(const QRectF& rect) {
   return rect.adjusted(62, 52, -20, -46);
 }
 
-void drawCurveFrame(QPainter& painter, const QRectF& rect, char separator) {
+void drawCurveFrame(QPainter& painter, const QRectF& rect, const CurveView& view) {
   const QRectF plot = curvePlotRect(rect);
   if (plot.width() < 10 || plot.height() < 10) return;
   painter.save();
   const CurveLayout layout = curveLayout(plot.left(), plot.top(), plot.width(), plot.height());
-  drawAxes(painter, layout, plot, separator);
+  drawAxes(painter, layout, plot, view.separator);
   drawTitles(painter, rect, plot);
+  drawLegend(painter, plot, view);
   painter.restore();
 }
 
@@ -201,12 +202,11 @@ void drawCurveData(QPainter& painter, const QRectF& rect, const CurveView& view)
     painter.setPen(QPen(QColor(0x44, 0x44, 0x44), 1, Qt::DotLine));
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
   }
-  drawLegend(painter, plot, view);
   painter.restore();
 }
 
 void drawCurve(QPainter& painter, const QRectF& rect, const CurveView& view) {
-  drawCurveFrame(painter, rect, view.separator);
+  drawCurveFrame(painter, rect, view);
   drawCurveData(painter, rect, view);
 }
 

@@ -23,10 +23,10 @@ struct CurveView {
 // The box of the plot inside a picture of rect: room left for the ticks and the axis titles.
 QRectF curvePlotRect(const QRectF& rect);
 
-// Draws view into rect (logical pixels, fonts in pixels): the frame (axes, grid, ticks, titles),
-// which depends on the rect and the separator only, then the data over it.
+// Draws view into rect (logical pixels, fonts in pixels): the frame (axes, grid, ticks, titles,
+// legend), which depends on the rect, the separator and the level only, then the data over it.
 void drawCurve(QPainter& painter, const QRectF& rect, const CurveView& view);
-void drawCurveFrame(QPainter& painter, const QRectF& rect, char separator);
+void drawCurveFrame(QPainter& painter, const QRectF& rect, const CurveView& view);
 void drawCurveData(QPainter& painter, const QRectF& rect, const CurveView& view);
 
 // Why a curve or band is missing, one sentence each (empty when both are whole).

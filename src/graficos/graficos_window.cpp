@@ -69,6 +69,7 @@ GraficosWindow::GraficosWindow(const CaseState& state, FailureReporter failure, 
   m_paginas->addTab(buildCurvePage(), QStringLiteral("Valores predictivos y prevalencia"));
   m_paginas->addTab(buildNomogramPage(), QStringLiteral("Nomograma de Fagan"));
   layout->addWidget(m_paginas, 1);
+  connect(m_paginas, &QTabWidget::currentChanged, this, &GraficosWindow::rebuild);
   connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
   rebuild();
 }
@@ -188,8 +189,11 @@ void GraficosWindow::rebuild() {
     const QSignalBlocker blocker(m_preprueba);
     m_preprueba->setValue(m_state.prev * 100);  // clamped to 0.1..99.9 by the box
   }
-  showCurve();
-  showNomogram();
+  // Only the page in sight follows each step; the other one is brought up to date when shown.
+  if (page() == kCurvePage)
+    showCurve();
+  else
+    showNomogram();
 }
 
 void GraficosWindow::showCurve() {

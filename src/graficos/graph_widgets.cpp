@@ -9,6 +9,7 @@
 
 #include "core/plot_scale.h"
 #include "core/predictive_curve.h"
+#include "graficos/graph_text.h"
 
 namespace tarnolo {
 
@@ -21,17 +22,18 @@ void announce(QWidget* widget) {
 
 }  // namespace
 
-const QPixmap& FrameCache::frame(const QWidget& widget, char separator) {
+const QPixmap& FrameCache::frame(const QWidget& widget, const QString& key,
+                                 const std::function<void(QPainter&, const QRectF&)>& draw) {
   const qreal ratio = widget.devicePixelRatioF();
   const QSize size = widget.size() * ratio;
-  if (m_pixmap.size() != size || m_pixmap.devicePixelRatio() != ratio || m_separator != separator) {
+  if (m_pixmap.size() != size || m_pixmap.devicePixelRatio() != ratio || m_key != key) {
     m_pixmap = QPixmap(size);
     m_pixmap.setDevicePixelRatio(ratio);
     m_pixmap.fill(Qt::white);
     QPainter painter(&m_pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    m_draw(painter, QRectF(widget.rect()), separator);
-    m_separator = separator;
+    draw(painter, QRectF(widget.rect()));
+    m_key = key;
   }
   return m_pixmap;
 }
@@ -74,7 +76,10 @@ void CurveWidget::describe() {
 
 void CurveWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawPixmap(0, 0, m_frame.frame(*this, m_view.separator));
+  const QString key = QChar(m_view.separator) + levelLabel(m_view.report, m_view.separator);
+  painter.drawPixmap(0, 0, m_frame.frame(*this, key, [this](QPainter& p, const QRectF& r) {
+    drawCurveFrame(p, r, m_view);
+  }));
   painter.setRenderHint(QPainter::Antialiasing);
   drawCurveData(painter, QRectF(rect()), m_view);
   if (hasFocus()) {
@@ -158,7 +163,10 @@ void NomogramWidget::setView(const NomogramView& view) {
 
 void NomogramWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawPixmap(0, 0, m_frame.frame(*this, m_view.separator));
+  painter.drawPixmap(
+      0, 0, m_frame.frame(*this, QChar(m_view.separator), [this](QPainter& p, const QRectF& r) {
+        drawNomogramFrame(p, r, m_view.separator);
+      }));
   painter.setRenderHint(QPainter::Antialiasing);
   drawNomogramData(painter, QRectF(rect()), m_view);
 }

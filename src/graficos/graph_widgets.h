@@ -4,6 +4,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 #include "graficos/curve_drawing.h"
 #include "graficos/nomogram_drawing.h"
@@ -11,17 +12,16 @@
 namespace tarnolo {
 
 // The frame of a picture drawn once into a pixmap and drawn again only when the widget's size,
-// its screen's pixel ratio or the separator changes: a slider step repaints the data alone.
+// its screen's pixel ratio or the key (what else the frame shows) changes: a slider step
+// repaints the data alone.
 class FrameCache {
  public:
-  using Draw = void (*)(QPainter&, const QRectF&, char);
-  explicit FrameCache(Draw draw) : m_draw(draw) {}
-  const QPixmap& frame(const QWidget& widget, char separator);
+  const QPixmap& frame(const QWidget& widget, const QString& key,
+                       const std::function<void(QPainter&, const QRectF&)>& draw);
 
  private:
-  Draw m_draw;
   QPixmap m_pixmap;
-  char m_separator = 0;
+  QString m_key;
 };
 
 class CurveWidget : public QWidget {
@@ -55,7 +55,7 @@ class CurveWidget : public QWidget {
   void describe();
 
   CurveView m_view;
-  FrameCache m_frame{drawCurveFrame};
+  FrameCache m_frame;
 };
 
 class NomogramWidget : public QWidget {
@@ -77,7 +77,7 @@ class NomogramWidget : public QWidget {
   Q_DISABLE_COPY(NomogramWidget)
 
   NomogramView m_view;
-  FrameCache m_frame{drawNomogramFrame};
+  FrameCache m_frame;
 };
 
 }  // namespace tarnolo

@@ -127,6 +127,11 @@ void tst_GraficosWindow::followsTheBayesSliders() {
   s.run("scroll sensScrollBar 60\n");
   QVERIFY(window.picture().caption.startsWith(
       QStringLiteral("VP %1, FP %2").arg(s.target.state().vp).arg(s.target.state().fp)));
+  // The page out of sight catches up when shown: the pre-test probability is the slider's.
+  s.open("NomogramadeFagan1");
+  const NomogramView& nomogram = s.control<NomogramWidget>("nomograma")->view();
+  QCOMPARE(nomogram.report.counts.vp, s.target.state().vp);
+  QCOMPARE(nomogram.pretest, 0.2);
   QVERIFY(s.failures.isEmpty());
 }
 
