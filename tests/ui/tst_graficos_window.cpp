@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -78,6 +79,8 @@ class tst_GraficosWindow : public QObject {
   void pretestIsTheCasesUntilTheUserSetsIt();
   void cursorReadsWhatTheArrowsPointAt_data();
   void cursorReadsWhatTheArrowsPointAt();
+  void mouseReadsThePrevalenceUnderIt();
+  void readsWithTheLocalesSeparator();
   void pointsAsATable();
   void zeroCellsSayWhatIsMissing_data();
   void zeroCellsSayWhatIsMissing();
@@ -177,6 +180,39 @@ void tst_GraficosWindow::cursorReadsWhatTheArrowsPointAt() {
   const QString shown = s.control<QLabel>("lectura")->text();
   QVERIFY2(shown.startsWith(readout), qPrintable(shown));
   QVERIFY(curve->accessibleDescription().contains(QStringLiteral("Cursor: ") + readout));
+}
+
+void tst_GraficosWindow::mouseReadsThePrevalenceUnderIt() {
+  GraficosSession s;
+  s.calcular("90", "9", "10", "91");
+  GraficosWindow& window = s.open("Valorespredictivos1");
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  auto* curve = s.control<CurveWidget>("curva");
+  const QRectF plot = curvePlotRect(QRectF(curve->rect()));
+  // The pointer moves over the plot, as the toolkit delivers it to a widget that tracks it.
+  auto moveTo = [curve](QPointF at) {
+    QMouseEvent move(QEvent::MouseMove, at, curve->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(curve, &move);
+  };
+  // A quarter of the way along the axis is a prevalence of 25 %.
+  moveTo(QPointF(plot.left() + plot.width() / 4, plot.center().y()));
+  QVERIFY(curve->cursor().has_value());
+  QVERIFY(std::abs(*curve->cursor() - 0.25) < 1e-9);
+  QVERIFY(s.control<QLabel>("lectura")->text().startsWith("Prevalencia 25.0 %: VPP 76.9 %"));
+  moveTo(QPointF(2, 2));  // off the plot: the cursor goes away
+  QVERIFY(!curve->cursor().has_value());
+}
+
+// The separator of the regional settings in every number the window writes.
+void tst_GraficosWindow::readsWithTheLocalesSeparator() {
+  GraficosSession s;
+  s.calcular("90", "9", "10", "91");
+  s.open("Valorespredictivos1");
+  s.run("separator ,\nclick BitBtn6\n");
+  const QString text = s.control<CurveWidget>("curva")->accessibleDescription();
+  QVERIFY2(text.contains("Prevalencia 50,0 %: VPP 90,9 %"), qPrintable(text));
+  QVERIFY(s.command->window()->picture().caption.endsWith("Wilson, IC 95 %"));
 }
 
 void tst_GraficosWindow::pointsAsATable() {
