@@ -67,7 +67,7 @@ class NomogramWidget : public QWidget {
   void setView(const NomogramView& view);
   const NomogramView& view() const { return m_view; }
 
-  QSize sizeHint() const override { return {560, 620}; }
+  QSize sizeHint() const override { return {560, 660}; }
   QSize minimumSizeHint() const override { return {360, 420}; }
 
  protected:

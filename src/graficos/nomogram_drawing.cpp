@@ -115,7 +115,7 @@ void drawTitles(QPainter& p, const QRectF& rect, const NomogramLayout& layout) {
 }  // namespace
 
 QRectF nomogramScalesRect(const QRectF& rect) {
-  return rect.adjusted(rect.width() * 0.18, 56, -rect.width() * 0.18, -76);
+  return rect.adjusted(rect.width() * 0.18, 56, -rect.width() * 0.18, -110);
 }
 
 void drawNomogramFrame(QPainter& painter, const QRectF& rect, char separator) {
@@ -153,11 +153,15 @@ void drawNomogramData(QPainter& painter, const QRectF& rect, const NomogramView&
   painter.setFont(pixelFont(kFontPixels));
   const QStringList results = nomogramResults(view);
   const QColor colours[] = {Qt::black, kPositiveColour, kNegativeColour};
-  double y = box.bottom() + 24;
-  for (qsizetype i = 0; i < results.size() && i < 3; ++i, y += 17) {
+  // Each result under the last, wrapped when longer than the picture is wide.
+  const QFontMetricsF metrics(painter.font());
+  const int flags = Qt::AlignHCenter | Qt::TextWordWrap;
+  double y = box.bottom() + 22;
+  for (qsizetype i = 0; i < results.size() && i < 3; ++i) {
+    const QRectF line(rect.left() + 10, y, rect.width() - 20, rect.bottom() - y);
     painter.setPen(colours[i]);
-    painter.drawText(QRectF(rect.left() + 10, y, rect.width() - 20, 17), Qt::AlignHCenter,
-                     results[i]);
+    painter.drawText(line, flags, results[i]);
+    y += metrics.boundingRect(line, flags, results[i]).height() + 2;
   }
   painter.restore();
 }
@@ -178,13 +182,19 @@ QStringList nomogramResults(const NomogramView& view) {
     const ReportRow *ratio = rowOf(rows, ratioKey), *post = rowOf(rows, postKey);
     if (!ratio || !post) return;
     QString text = name + u' ' + ratioName + u' ' + ratioText(ratio->estimate, sep);
-    if (ratio->estimate.defined())
-      text += QStringLiteral(" (%1 %2)").arg(level, ratioLimitsText(ratio->limits, sep));
-    text += QStringLiteral(" \u2192 ") + percentText(post->estimate, sep);
+    const QString why = QString::fromStdString(ratio->limits.note);
+    if (!ratio->estimate.defined()) {
+      // Nothing to carry: the ratio's reason is the whole line.
+      lines << text + (why.isEmpty() ? QString() : QStringLiteral(" (") + why + u')');
+      return;
+    }
+    text += QStringLiteral(" (%1 %2) \u2192 ").arg(level, ratioLimitsText(ratio->limits, sep)) +
+            percentText(post->estimate, sep);
     if (post->estimate.defined())
       text += QStringLiteral(" (%1)").arg(percentLimitsText(post->limits, sep));
-    if (!post->limits.note.empty())
-      text += QStringLiteral("; ") + QString::fromStdString(post->limits.note);
+    // A limit missing ("?") says why.
+    if (!why.isEmpty() && (!ratio->limits.lower.defined() || !ratio->limits.upper.defined()))
+      text += QStringLiteral("; ") + why;
     lines << text;
   };
   line(QStringLiteral("Positivo:"), "cpp", "post_pos", QStringLiteral("CP+"));
@@ -199,7 +209,7 @@ QString nomogramDescription(const NomogramView& view) {
 
 Picture nomogramPicture(const NomogramView& view) {
   return {[view](QPainter& p, const QRectF& rect) { drawNomogram(p, rect, view); },
-          QSizeF(560, 620), graphCaption(view.report, {}, view.separator),
+          QSizeF(560, 660), graphCaption(view.report, {}, view.separator),
           QStringLiteral("Nomograma de Fagan")};
 }
 
