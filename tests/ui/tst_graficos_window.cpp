@@ -234,19 +234,31 @@ void tst_GraficosWindow::pointsAsATable() {
 void tst_GraficosWindow::zeroCellsSayWhatIsMissing_data() {
   QTest::addColumn<QStringList>("counts");
   QTest::addColumn<QString>("notes");
+  QTest::addColumn<QString>("nomogram");
   QTest::newRow("no false positives")
-      << QStringList{"6", "0", "1", "10"} << "VPP: sin curva, CP+ no definida (FP = 0";
+      << QStringList{"6", "0", "1", "10"} << "VPP: sin curva, CP+ no definida (FP = 0"
+      << "Positivo: CP+ no definida (FP = 0";
   QTest::newRow("no false negatives")
-      << QStringList{"6", "3", "0", "10"} << "VPN: sin curva, CP- no definida (FN = 0";
-  QTest::newRow("no true positives") << QStringList{"0", "3", "7", "10"} << "VPP: sin banda";
-  QTest::newRow("one case") << QStringList{"1", "0", "0", "0"} << "VPP: sin curva";
-  QTest::newRow("every cell") << QStringList{"6", "3", "1", "10"} << "";
+      << QStringList{"6", "3", "0", "10"} << "VPN: sin curva, CP- no definida (FN = 0"
+      << QStringLiteral(
+             "Negativo: RV\u2212 0 (IC 95 % sin límites) \u2192 0.0 % "
+             "(sin límites); FN = 0");
+  QTest::newRow("no true positives") << QStringList{"0", "3", "7", "10"} << "VPP: sin banda"
+                                     << QStringLiteral(
+                                            "Positivo: CP+ 0 (IC 95 % sin límites) \u2192 0.0 % "
+                                            "(sin límites); VP = 0");
+  QTest::newRow("one case") << QStringList{"1", "0", "0", "0"} << "VPP: sin curva"
+                            << "Positivo: CP+ no definida";
+  QTest::newRow("every cell") << QStringList{"6", "3", "1", "10"} << ""
+                              << QStringLiteral(
+                                     "Positivo: CP+ 3.71 (IC 95 % 1.32\u201310.5) \u2192 66.7 %");
 }
 
 // What cannot be drawn is said, in the window and in the caption; never a NaN or an infinity.
 void tst_GraficosWindow::zeroCellsSayWhatIsMissing() {
   QFETCH(QStringList, counts);
   QFETCH(QString, notes);
+  QFETCH(QString, nomogram);
   GraficosSession s;
   s.calcular(counts[0].toStdString(), counts[1].toStdString(), counts[2].toStdString(),
              counts[3].toStdString());
@@ -255,6 +267,8 @@ void tst_GraficosWindow::zeroCellsSayWhatIsMissing() {
   QVERIFY2(notes.isEmpty() ? shown.isEmpty() : shown.startsWith(notes), qPrintable(shown));
   QVERIFY(window.picture().caption.contains(notes));
   s.open("NomogramadeFagan1");
+  const QString described = s.control<NomogramWidget>("nomograma")->accessibleDescription();
+  QVERIFY2(described.contains(nomogram), qPrintable(described));
   QStringList texts{shown, s.control<CurveWidget>("curva")->accessibleDescription(),
                     s.control<NomogramWidget>("nomograma")->accessibleDescription()};
   for (const QString& text : texts) {
