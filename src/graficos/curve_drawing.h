@@ -28,6 +28,9 @@ QRectF curvePlotRect(const QRectF& rect);
 void drawCurve(QPainter& painter, const QRectF& rect, const CurveView& view);
 void drawCurveFrame(QPainter& painter, const QRectF& rect, const CurveView& view);
 void drawCurveData(QPainter& painter, const QRectF& rect, const CurveView& view);
+// The plot's white paper, grid and border alone, as the frame draws them: what a step paints
+// again under the data.
+void drawCurveGrid(QPainter& painter, const QRectF& rect);
 
 // Why a curve or band is missing, one sentence each (empty when both are whole).
 QStringList curveNotes(const CurveView& view);

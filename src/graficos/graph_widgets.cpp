@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -48,10 +49,12 @@ CurveWidget::CurveWidget(QWidget* parent) : QWidget(parent) {
 
 void CurveWidget::setView(const CurveView& view) {
   const auto cursor = m_view.cursor;
+  const bool sameFrame = view.separator == m_view.separator &&
+                         view.report.level.percent == m_view.report.level.percent;
   m_view = view;
   m_view.cursor = cursor;
   describe();
-  update();
+  updateData(sameFrame);
   if (cursor) emit cursorRead(curveReadout(m_view.report, *cursor, m_view.separator));
 }
 
@@ -59,9 +62,18 @@ void CurveWidget::placeCursor(std::optional<double> prevalence) {
   if (prevalence) prevalence = qBound(0.0, *prevalence, 1.0);
   m_view.cursor = prevalence;
   describe();
-  update();
+  updateData(true);
   emit cursorRead(prevalence ? curveReadout(m_view.report, *prevalence, m_view.separator)
                              : QString());
+}
+
+// What a step changes lies in the plot (its marks reach a few pixels past it): the rest of the
+// frame is not painted again unless it changed too.
+void CurveWidget::updateData(bool sameFrame) {
+  if (sameFrame)
+    update(curvePlotRect(QRectF(rect())).adjusted(-8, -8, 8, 8).toAlignedRect());
+  else
+    update();
 }
 
 void CurveWidget::describe() {
@@ -74,13 +86,21 @@ void CurveWidget::describe() {
   announce(this);
 }
 
-void CurveWidget::paintEvent(QPaintEvent*) {
+void CurveWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QString key = QChar(m_view.separator) + levelLabel(m_view.report, m_view.separator);
-  painter.drawPixmap(0, 0, m_frame.frame(*this, key, [this](QPainter& p, const QRectF& r) {
-    drawCurveFrame(p, r, m_view);
-  }));
+  const QPixmap& frame = m_frame.frame(
+      *this, key, [this](QPainter& p, const QRectF& r) { drawCurveFrame(p, r, m_view); });
+  // The plot's paper and grid are drawn again, faster than copied; the frame around it, copied
+  // where it is to be painted.
+  const QRegion around = event->region() - curvePlotRect(QRectF(rect())).toAlignedRect();
+  if (!around.isEmpty()) {
+    painter.setClipRegion(around);
+    painter.drawPixmap(0, 0, frame);
+    painter.setClipping(false);
+  }
   painter.setRenderHint(QPainter::Antialiasing);
+  drawCurveGrid(painter, QRectF(rect()));
   drawCurveData(painter, QRectF(rect()), m_view);
   if (hasFocus()) {
     painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));

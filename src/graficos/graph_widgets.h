@@ -53,6 +53,7 @@ class CurveWidget : public QWidget {
  private:
   Q_DISABLE_COPY(CurveWidget)
   void describe();
+  void updateData(bool sameFrame);
 
   CurveView m_view;
   FrameCache m_frame;
