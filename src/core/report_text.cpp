@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "core/number_text.h"
+#include "core/rounded_text.h"
 
 namespace tarnolo {
 
@@ -108,7 +109,7 @@ std::string rowLabel(std::string_view key, ProportionScale scale) {
   return scale == ProportionScale::Percent && isProportion(key) ? label + " (%)" : label;
 }
 
-std::string reportTable(const Report& report, char separator, ProportionScale scale) {
+std::string reportTable(const Report& report, char separator, ProportionScale scale, int decimals) {
   const CountTable& t = report.counts;
   std::string text = "Informe de exactitud diagnóstica\n";
   text += "VP\t" + std::to_string(t.vp) + "\tFP\t" + std::to_string(t.fp) + "\tFN\t" +
@@ -120,9 +121,11 @@ std::string reportTable(const Report& report, char separator, ProportionScale sc
   text += "Índice de Youden\tsuma en cuadratura de Newcombe 1998\n\n";
   text += "Índice\tEstimación\tLímite inferior\tLímite superior\tNota\n";
   for (const ReportRow& row : report.rows) {
-    text += rowLabel(row.key, scale) + "\t" + valueText(row.key, row.estimate, separator, scale) +
-            "\t" + valueText(row.key, row.limits.lower, separator, scale) + "\t" +
-            valueText(row.key, row.limits.upper, separator, scale) + "\t" + row.limits.note + "\n";
+    auto value = [&](const ReportValue& v) {
+      return roundedValueText(row.key, v, separator, scale, decimals);
+    };
+    text += rowLabel(row.key, scale) + "\t" + value(row.estimate) + "\t" + value(row.limits.lower) +
+            "\t" + value(row.limits.upper) + "\t" + row.limits.note + "\n";
   }
   return text;
 }

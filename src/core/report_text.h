@@ -43,15 +43,22 @@ bool isProportion(std::string_view key);
 std::string valueText(std::string_view key, const ReportValue& value, char separator,
                       ProportionScale scale);
 
+// The report's choice "Decimales": kAutomaticDecimals (percentages with one decimal, every
+// other value with three significant digits), kAllDigits (RealToText's 15 significant digits),
+// or 0..4 fixed decimals. rounded_text.h writes a value with it.
+inline constexpr int kAutomaticDecimals = -1, kAllDigits = -2;
+
 // The label of the row of key: reportLabel, followed by " (%)" for a proportion at Percent.
 std::string rowLabel(std::string_view key, ProportionScale scale);
 
 // The report for the clipboard: lines of fields separated by tabs, which paste as a table. The
 // counts, the level, the methods with their references, an empty line, the column heads
 // "Índice", "Estimación", "Límite inferior", "Límite superior", "Nota", and one line per index
-// with its label (rowLabel) and values (valueText) at scale. Lines end in "\n".
+// with its label (rowLabel) and values (roundedValueText, rounded_text.h) at scale with the
+// choice of decimals. Lines end in "\n".
 std::string reportTable(const Report& report, char separator,
-                        ProportionScale scale = ProportionScale::Fraction);
+                        ProportionScale scale = ProportionScale::Fraction,
+                        int decimals = kAllDigits);
 
 // The field delimiter of CSV for a decimal separator: ";" when it is ",", else ",".
 char csvDelimiter(char separator);

@@ -154,8 +154,11 @@ QByteArray pdfBytes(const Picture& picture) {
   QPdfWriter writer(&buffer);
   writer.setTitle(picture.title);
   writer.setCreator(QStringLiteral("Tarnolo"));
-  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                   QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+  const QSizeF whole = pictureSize(picture);
+  const auto orientation =
+      whole.height() > whole.width() ? QPageLayout::Portrait : QPageLayout::Landscape;
+  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(15, 15, 15, 15),
+                                   QPageLayout::Millimeter));
   QPainter painter(&writer);
   painter.setRenderHint(QPainter::Antialiasing);
   paintPicture(painter, QRectF(QPointF(0, 0), QSizeF(writer.width(), writer.height())), picture);

@@ -47,7 +47,7 @@ void paintPicture(QPainter& painter, const QRectF& target, const Picture& pictur
 // The picture as an image at scale times its logical size (device pixel ratio 1).
 QImage pictureImage(const Picture& picture, qreal scale = 1);
 // The bytes of a file of the picture: PNG at twice the logical size, SVG in logical pixels, PDF
-// on one A4 page in landscape.
+// on one A4 page, upright for a picture taller than wide, else in landscape.
 QByteArray pictureBytes(const Picture& picture, PictureFormat format);
 // Writes the picture's file at path through the program's safe file writer; raises its
 // InOutError on failure.

@@ -12,6 +12,7 @@
 
 #include "core/number_text.h"
 #include "core/report_text.h"
+#include "core/rounded_text.h"
 
 namespace tarnolo {
 
@@ -65,20 +66,21 @@ QString methodsText(const Report& report, char separator) {
 }
 
 // A number is never broken across lines.
-QString shown(const ReportRow& row, const ReportValue& value, char separator) {
-  const std::string text = valueText(row.key, value, separator, ProportionScale::Percent);
+QString shown(const ReportRow& row, const ReportValue& value, char separator, int decimals) {
+  const std::string text =
+      roundedValueText(row.key, value, separator, ProportionScale::Percent, decimals);
   return QStringLiteral("<nobr>%1</nobr>").arg(text.empty() ? QStringLiteral("—") : html(text));
 }
 
-QString indicesTable(const Report& report, char separator) {
+QString indicesTable(const Report& report, char separator, int decimals) {
   QString text = openTable("100%") +
                  headRow({"Índice", "Estimación", "Límite inferior", "Límite superior", "Nota"});
   for (const ReportRow& row : report.rows) {
     text += "<tr>" + cell(html(rowLabel(row.key, ProportionScale::Percent))) +
-            cell(shown(row, row.estimate, separator), "right") +
-            cell(shown(row, row.limits.lower, separator), "right") +
-            cell(shown(row, row.limits.upper, separator), "right") + cell(html(row.limits.note)) +
-            "</tr>";
+            cell(shown(row, row.estimate, separator, decimals), "right") +
+            cell(shown(row, row.limits.lower, separator, decimals), "right") +
+            cell(shown(row, row.limits.upper, separator, decimals), "right") +
+            cell(html(row.limits.note)) + "</tr>";
   }
   return text + "</table>";
 }
@@ -112,13 +114,13 @@ QString reportDate(const QDateTime& when) {
       .toString(when, QStringLiteral("d 'de' MMMM 'de' yyyy, HH:mm"));
 }
 
-QString reportHtml(const Report& report, char separator, const QDateTime& when) {
+QString reportHtml(const Report& report, char separator, const QDateTime& when, int decimals) {
   QString text = QStringLiteral(
       "<html><head><meta charset=\"utf-8\"><title>Informe de exactitud diagnóstica</title>"
       "</head><body><h2>Informe de exactitud diagnóstica</h2>");
   text += QStringLiteral("<p>Tarnolo · %1</p>").arg(reportDate(when).toHtmlEscaped());
   text += countsTable(report.counts) + methodsText(report, separator);
-  text += indicesTable(report, separator);
+  text += indicesTable(report, separator, decimals);
   text += QStringLiteral(
       "<p><small>Proporciones en %. «—»: sin valor, con el motivo en la nota. «*»: límite fuera "
       "del rango posible (regla de la ventana principal).</small></p></body></html>");

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "core/report.h"
+#include "core/report_text.h"
 
 class QPrinter;
 
@@ -19,8 +20,10 @@ QString reportDate(const QDateTime& when);
 // The report as an HTML page: a title, the date, the two-by-two table with its margins, the
 // level and every method named with its reference, then the table of indices with the
 // proportions in percent; a missing value reads "—", a value out of range "*", each row with
-// its note. Texts are escaped; numbers written with separator.
-QString reportHtml(const Report& report, char separator, const QDateTime& when);
+// its note. Texts are escaped; numbers written with separator and the choice of decimals
+// (report_text.h).
+QString reportHtml(const Report& report, char separator, const QDateTime& when,
+                   int decimals = kAllDigits);
 
 // The margins of the printed pages, in millimetres.
 inline const QMarginsF kPageMargins(20, 20, 20, 20);

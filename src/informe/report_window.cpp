@@ -15,6 +15,7 @@
 
 #include "core/number_text.h"
 #include "core/report_text.h"
+#include "core/rounded_text.h"
 #include "core/text_file.h"
 #include "informe/report_document.h"
 #include "ui_report_window.h"
@@ -40,8 +41,9 @@ QString qstring(std::string_view text) {
 // A value's cell: its text, or "—" with the reason when there is none, or "*" with the reason
 // when it is out of range.
 void showValue(QTableWidgetItem& item, const ReportRow& row, const ReportValue& value,
-               char separator) {
-  const std::string text = valueText(row.key, value, separator, ProportionScale::Percent);
+               char separator, int decimals) {
+  const std::string text =
+      roundedValueText(row.key, value, separator, ProportionScale::Percent, decimals);
   item.setText(text.empty() ? QStringLiteral("—") : qstring(text));
   item.setToolTip(value.defined()           ? QString()
                   : row.limits.note.empty() ? QStringLiteral("Sin valor")
@@ -81,6 +83,11 @@ void ReportWindow::fillChoices() {
     m_ui->metodo->addItem(qstring(methodName(method)) + " — " + qstring(methodReference(method)),
                           qstring(methodKey(method)));
   }
+  // The choice of decimals: what the screen, the clipboard, the printout and the PDF show.
+  m_ui->decimales->addItem(QStringLiteral("todas"), kAllDigits);
+  m_ui->decimales->addItem(QStringLiteral("automático"), kAutomaticDecimals);
+  for (int places = 0; places <= 4; ++places)
+    m_ui->decimales->addItem(QString::number(places), places);
   QTableWidget& table = *m_ui->tabla;
   table.setColumnCount(kColumns);
   table.setHorizontalHeaderLabels({QStringLiteral("Índice"), QStringLiteral("Estimación"),
@@ -106,6 +113,7 @@ void ReportWindow::fillChoices() {
 void ReportWindow::connectControls() {
   connect(m_ui->metodo, &QComboBox::currentIndexChanged, this, &ReportWindow::onMetodoChanged);
   connect(m_ui->nivel, &QDoubleSpinBox::valueChanged, this, &ReportWindow::onNivelValueChanged);
+  connect(m_ui->decimales, &QComboBox::currentIndexChanged, this, &ReportWindow::showRows);
   for (auto [button, level] :
        {std::pair{m_ui->nivel90, 90}, {m_ui->nivel95, 95}, {m_ui->nivel99, 99}})
     connect(button, &QPushButton::clicked, this, [this, level] { m_ui->nivel->setValue(level); });
@@ -148,9 +156,9 @@ void ReportWindow::showRows() {
   QTableWidget& table = *m_ui->tabla;
   for (int i = 0; i < table.rowCount(); ++i) {
     const ReportRow& row = m_report.rows[size_t(i)];
-    showValue(*table.item(i, kEstimate), row, row.estimate, separator);
-    showValue(*table.item(i, kLower), row, row.limits.lower, separator);
-    showValue(*table.item(i, kUpper), row, row.limits.upper, separator);
+    showValue(*table.item(i, kEstimate), row, row.estimate, separator, decimals());
+    showValue(*table.item(i, kLower), row, row.limits.lower, separator, decimals());
+    showValue(*table.item(i, kUpper), row, row.limits.upper, separator, decimals());
     table.item(i, kNote)->setText(qstring(row.limits.note));
     table.item(i, kNote)->setToolTip(qstring(row.limits.note));
   }
@@ -176,13 +184,18 @@ void ReportWindow::onNivelValueChanged() {
   rebuild();
 }
 
+int ReportWindow::decimals() const {
+  return m_ui->decimales->currentData().toInt();
+}
+
 QString ReportWindow::html() const {
-  return reportHtml(m_report, decimalSeparator(), QDateTime::currentDateTime());
+  return reportHtml(m_report, decimalSeparator(), QDateTime::currentDateTime(), decimals());
 }
 
 void ReportWindow::onCopiarClicked() {
   auto* data = new QMimeData;
-  data->setText(qstring(reportTable(m_report, decimalSeparator(), ProportionScale::Percent)));
+  data->setText(
+      qstring(reportTable(m_report, decimalSeparator(), ProportionScale::Percent, decimals())));
   data->setHtml(html());
   QGuiApplication::clipboard()->setMimeData(data);
 }

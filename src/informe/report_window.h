@@ -59,7 +59,9 @@ class ReportWindow : public QWidget {
   void connectControls();
   void rebuild();
   void showCounts();
-  void showRows();
+  void showRows();  // also a slot: the choice of decimals changed
+  // The choice of decimals (report_text.h): kAllDigits, kAutomaticDecimals or 0..4.
+  int decimals() const;
   QString html() const;
   QString askSavePath(const QString& filter, const QString& suffix);
   void saveFile(const QString& filter, const QString& suffix,

@@ -19,6 +19,7 @@
 #include "core/events.h"
 #include "core/named_file.h"
 #include "core/number_text.h"
+#include "graficos/graficos_command.h"
 #include "informe/report_command.h"
 #include "principal/window_session.h"
 #include "roc/roc_command.h"
@@ -153,6 +154,7 @@ int runTarnolo(int argc, char** argv) {
   ReportCommand::install(session->window, session->table, session->state(), reportFailure);
   PairedCommand::install(session->window, session->table, reportFailure);
   RocCommand::install(session->window, session->view, session->table, reportFailure);
+  GraficosCommand::install(session->window, session->table, session->state(), reportFailure);
   HelpViewer help(QString::fromLatin1(kHelpFile));
   connectHelp(*session, help);
 

@@ -343,6 +343,8 @@ void tst_MainWindow::texts() {
                       "Archivo1=Archivo: Nuevo1=Nuevo, Abrir1=Abrir, Guardar1=Guardar, -N3, "
                       "Salir1=Salir",
                       "Anlisis1=Análisis: Informecompleto1=Informe completo…, "
+                      "Valorespredictivos1=Valores predictivos y prevalencia…, "
+                      "NomogramadeFagan1=Nomograma de Fagan…, "
                       "Pruebaconvariosniveles1=Prueba con varios niveles…, "
                       "Dospruebas1=Dos pruebas en los mismos pacientes…",
                       "Informacin1=Información: Pruebasdiagnsticas1=Pruebas diagnósticas .., -N2, "

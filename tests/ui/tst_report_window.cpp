@@ -171,6 +171,8 @@ class tst_ReportWindow : public QObject {
   void levelBoxTexts_data();
   void levelBoxTexts();
   void copyPutsTheTableOnTheClipboard();
+  void decimalsForScreenCopyAndPdf_data();
+  void decimalsForScreenCopyAndPdf();
   void savesTheCsv_data();
   void savesTheCsv();
   void failedSaveShowsTheFailureBox();
@@ -422,6 +424,46 @@ void tst_ReportWindow::copyPutsTheTableOnTheClipboard() {
   QVERIFY(data->hasHtml());
   QVERIFY(data->html().contains("<table"));
   QVERIFY(data->html().contains("Wilson 1927"));
+}
+
+void tst_ReportWindow::decimalsForScreenCopyAndPdf_data() {
+  QTest::addColumn<QString>("choice");
+  QTest::addColumn<QString>("sens");
+  QTest::addColumn<QString>("cpp");
+  QTest::newRow("every digit, as before") << "todas"
+                                          << "88.0266075388027"
+                                          << "2.73511244852708";
+  QTest::newRow("automatic") << "automático"
+                             << "88.0"
+                             << "2.74";
+  QTest::newRow("none") << "0"
+                        << "88"
+                        << "3";
+  QTest::newRow("four") << "4"
+                        << "88.0266"
+                        << "2.7351";
+}
+
+// The choice rounds what is read (screen, clipboard, printout and PDF), never the CSV.
+void tst_ReportWindow::decimalsForScreenCopyAndPdf() {
+  QFETCH(QString, choice);
+  QFETCH(QString, sens);
+  QFETCH(QString, cpp);
+  ReportSession s;
+  s.session.window.show();
+  s.calcular("397 84 54 177");
+  ReportWindow& window = s.open();
+  choose(window, IntervalMethod::Wilson);
+  auto* decimals = window.findChild<QComboBox*>("decimales");
+  QCOMPARE(decimals->currentText(), QStringLiteral("todas"));
+  decimals->setCurrentIndex(decimals->findText(choice));
+  QCOMPARE(shown(window, "sens", kEstimate), sens);
+  QCOMPARE(shown(window, "cpp", kEstimate), cpp);
+  QTest::mouseClick(window.findChild<QPushButton*>("copiar"), Qt::LeftButton);
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  QVERIFY(data->text().contains("Sensibilidad (%)\t" + sens + "\t"));
+  QVERIFY(data->html().contains("<nobr>" + cpp + "</nobr>"));
+  QVERIFY(reportCsv(window.report(), '.').find("sens,0.880266075388027,") != std::string::npos);
 }
 
 void tst_ReportWindow::savesTheCsv_data() {

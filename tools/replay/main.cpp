@@ -9,6 +9,7 @@
 #include "core/number_text.h"
 #include "replay.h"
 #ifdef TARNOLO_REPLAY_WINDOW
+#include "plot_writer.h"
 #include "shell/application.h"
 #include "window_replay.h"
 #endif
@@ -52,6 +53,9 @@ int main(int argc, char** argv) {
   tarnolo::useLocaleSeparator();
 #else
   tarnolo::readDecimalSeparator();
+#endif
+#ifdef TARNOLO_REPLAY_WINDOW
+  tarnolo::replay::installPlotWriter();
 #endif
   if (argc - first == 0) return replayOn(window, 1, argv, std::cin);
   std::ifstream script(argv[first]);

@@ -13,6 +13,7 @@
 #include "core/report_text.h"
 #include "core/text_file.h"
 #include "paired_steps.h"
+#include "picture_steps.h"
 #include "roc_steps.h"
 
 namespace tarnolo::replay {
@@ -68,13 +69,6 @@ std::string runFileStep(const FileStep& file, const Step& step, Target& target) 
   return "";
 }
 
-// A confidence level in percent, "50" to "99.9", in the script's own notation ("." always).
-bool parseLevel(const std::string& text, double& level) {
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, level);
-  return error == std::errc() && stop == end && level >= 50 && level <= 99.9;
-}
-
 // report METHOD LEVEL PATH: the report's CSV of the current state into PATH. A file that cannot
 // be written shows the failure box, as it would in the window.
 std::string runReportStep(const Step& step, Target& target) {
@@ -86,6 +80,7 @@ std::string runReportStep(const Step& step, Target& target) {
   double level = 0;
   if (!parseLevel(step.rest.substr(0, space), level)) return "report needs a level from 50 to 99.9";
   const std::string path = step.rest.substr(space + 1);
+  rememberReportChoice(*method, level);
   runGuarded(
       [&] {
         const Report report = buildReport(target.state(), *method, level);
@@ -169,6 +164,7 @@ std::string runStep(const Step& step, Target& target) {
   if (step.verb == "report") return runReportStep(step, target);
   if (step.verb == "paired") return runPairedStep(step.args, target);
   if (step.verb == "roc") return runRocStep(step.name, step.rest, target);
+  if (auto why = runPictureStep(step.verb, step.args, target)) return *why;
   for (const FileStep& file : kFileSteps) {
     if (step.verb == file.verb) return runFileStep(file, step, target);
   }
@@ -277,6 +273,7 @@ int runScript(std::istream& script, ModelSession& session, std::ostream& err) {
 }
 
 int runScript(std::istream& script, Target& target, std::ostream& err) {
+  resetPictureChoice();
   std::string line;
   for (int number = 1; std::getline(script, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -106,6 +106,7 @@ Snapshot modelSnapshot(const ModelSession& session);
 //   roc IN M L OUT      reads the levels of a graded test from the CSV file IN (roc_table.h)
 //                       and writes its results' CSV (roc_text.h) by method M at level L into
 //                       OUT; a file IN that cannot be read or is refused stops the script
+//   curve, nomogram, plot   the pictures' steps (picture_steps.h)
 //   # ...               a comment; empty lines are skipped
 // Runs the script on the target. Returns 0, or 2 after writing "line N: why" to err for an
 // unknown step, an unknown control, method or level, a malformed argument, or any step after
