@@ -88,7 +88,7 @@ void reescalar(CaseState& state, View& view) {
 }
 
 void bayesbotonClick(View& view) {
-  view.setEnabled(kBayesboton, false);
+  view.setEnabled(kBayes, false);
   view.setEnabled(kBayesOk, true);
   for (auto slider : {kSensScrollBar, kEspScrollBar, kPrevScrollBar}) {
     view.setEnabled(slider, true);
@@ -107,7 +107,7 @@ void BayesOkClick(View& view) {
     view.setVisible(slider, false);
   }
   view.setEnabled(kBayesOk, false);
-  view.setEnabled(kBayesboton, true);
+  view.setEnabled(kBayes, true);
 }
 
 }  // namespace tarnolo

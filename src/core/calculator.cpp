@@ -96,10 +96,10 @@ void Calculator::Acercade1Click() {
 
 void Calculator::bindEvents(EventTable& table) {
   using namespace names;
-  table.bind(kBitBtn6, Event::Click, [this] { BitBtn6Click(); });
+  table.bind(kCalcular, Event::Click, [this] { BitBtn6Click(); });
   table.bind(kIc, Event::Click, [this] { icClick(); });
   table.bind(kZalfa, Event::Click, [this] { ZalfaClick(); });
-  table.bind(kBayesboton, Event::Click, [this] { bayesbotonClick(); });
+  table.bind(kBayes, Event::Click, [this] { bayesbotonClick(); });
   table.bind(kBayesOk, Event::Click, [this] { BayesOkClick(); });
   // The never-shown ratio sliders share the handler of the sensitivity slider.
   for (auto slider : {kSensScrollBar, kCPPScrollBar, kCPNScrollBar})
@@ -107,14 +107,14 @@ void Calculator::bindEvents(EventTable& table) {
   table.bind(kEspScrollBar, Event::Scroll, [this] { espScrollBarScroll(); });
   table.bind(kPrevScrollBar, Event::Scroll, [this] { prevScrollBarScroll(); });
   table.bind(kTotal, Event::Click, [this] { totalClick(); });
-  table.bind(kBitBtn5, Event::Click, [this] { BitBtn5Click(); });
-  table.bind(kBitBtn1, Event::Click, [this] { BitBtn1Click(); });
+  table.bind(kRecalc, Event::Click, [this] { BitBtn5Click(); });
+  table.bind(kRedimens, Event::Click, [this] { BitBtn1Click(); });
   table.bind(kAbrir1, Event::Click, [this] { Abrir1Click(); });
-  table.bind(kBitBtn8, Event::Click, [this] { BitBtn8Click(); });
+  table.bind(kAbrir, Event::Click, [this] { BitBtn8Click(); });
   table.bind(kGuardar1, Event::Click, [this] { Guardar1Click(); });
-  table.bind(kBitBtn7, Event::Click, [this] { BitBtn7Click(); });
+  table.bind(kSalvar, Event::Click, [this] { BitBtn7Click(); });
   table.bind(kNuevo1, Event::Click, [this] { Nuevo1Click(); });
-  table.bind(kBitBtn4, Event::Click, [this] { BitBtn4Click(); });
+  table.bind(kNuevo, Event::Click, [this] { BitBtn4Click(); });
   table.bind(kSalir1, Event::Click, [this] { Salir1Click(); });
   table.bind(kPruebasdiagnsticas1, Event::Click, [this] { Pruebasdiagnsticas1Click(); });
   table.bind(kAcercade1, Event::Click, [this] { Acercade1Click(); });

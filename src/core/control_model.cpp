@@ -43,7 +43,7 @@ std::vector<ModelControl> startUpControls() {
   for (auto n : {kVP, kFP, kFN, kVN}) list.push_back(make(n, K::MaskedCell));
   for (auto n : {kPositivos, kNegativos, kEnfermos, kSanos, kTotal})
     list.push_back(make(n, K::TextBox));
-  for (auto n : {kBitBtn8, kBitBtn7, kBitBtn4, kBitBtn6, kBitBtn5, kBitBtn1, kIc})
+  for (auto n : {kAbrir, kSalvar, kNuevo, kCalcular, kRecalc, kRedimens, kIc})
     list.push_back(make(n, K::Button));
   list.push_back(hidden(make(kZalfa, K::RadioGroup)));
   for (auto n : {kSens, kEsp, kCPP, kCPN, kPrevap, kPrevalencia, kVPP, kVPN})
@@ -61,7 +61,7 @@ std::vector<ModelControl> startUpControls() {
   list.push_back(disabled(slider(kCPPScrollBar, 0, 100)));
   list.push_back(disabled(slider(kCPNScrollBar, 0, 100)));
   list.push_back(slider(kPrevScrollBar, 1, 99));
-  list.push_back(disabled(make(kBayesboton, K::Button)));
+  list.push_back(disabled(make(kBayes, K::Button)));
   list.push_back(disabled(make(kBayesOk, K::Button)));
   for (auto n : {kNuevo1, kAbrir1, kGuardar1, kSalir1, kPruebasdiagnsticas1, kAcercade1})
     list.push_back(make(n, K::MenuItem));

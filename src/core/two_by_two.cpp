@@ -115,7 +115,7 @@ void CalcularTabla(CaseState& state, View& view) {
   writeMargins(state, view);
   computeIndices(state, view);
   setBarsAndSliders(state, view);
-  view.setEnabled(kBayesboton, true);
+  view.setEnabled(kBayes, true);
   CalcularIC(state, view);
 }
 

@@ -22,7 +22,7 @@ void recalc(ModelSession& s, int sens, int esp, int prev, const std::string& tot
   s.model.setPosition(kEspScrollBar, esp);
   s.model.setPosition(kPrevScrollBar, prev);
   s.model.setText(kTotal, total);
-  s.model.userClick(kBitBtn5);
+  s.model.userClick(kRecalc);
 }
 
 struct TableCase {
@@ -103,7 +103,7 @@ TEST(Reescalar, TakesTheTotalFromItsCell) {
 }
 
 TEST(Reescalar, AllThreeCommandsRescale) {
-  for (auto command : {kTotal, kBitBtn5, kBitBtn1}) {
+  for (auto command : {kTotal, kRecalc, kRedimens}) {
     SCOPED_TRACE(command);
     ModelSession s;
     s.model.setText(kTotal, "100");
@@ -134,20 +134,20 @@ TEST(BayesMode, EnteringAndLeavingRecomputeNothing) {
   ModelSession s;
   run(s, kCalculated);
   const std::vector<std::string> before = textsOf(s);
-  s.model.userClick(kBayesboton);
+  s.model.userClick(kBayes);
   EXPECT_EQ(textsOf(s), before);
   for (auto slider :
        {kSensScrollBar, kEspScrollBar, kPrevScrollBar, kCPPScrollBar, kCPNScrollBar}) {
     const bool shown = slider != kCPPScrollBar && slider != kCPNScrollBar;
     EXPECT_EQ(s.model.control(slider).visible && s.model.control(slider).enabled, shown) << slider;
   }
-  EXPECT_FALSE(s.model.control(kBayesboton).enabled);
+  EXPECT_FALSE(s.model.control(kBayes).enabled);
   s.model.userScroll(kEspScrollBar, 80);
   const std::vector<std::string> moved = textsOf(s);
   s.model.userClick(kBayesOk);
   EXPECT_EQ(textsOf(s), moved);
   EXPECT_FALSE(s.model.control(kSensScrollBar).visible);
-  EXPECT_TRUE(s.model.control(kBayesboton).enabled);
+  EXPECT_TRUE(s.model.control(kBayes).enabled);
   EXPECT_FALSE(s.model.control(kBayesOk).enabled);
 }
 

@@ -77,16 +77,16 @@ TEST_F(ControlModelTest, ProgramWriteOfTheRadioGroupLetsAFailureThrough) {
 
 TEST_F(ControlModelTest, UserGesturesReachOnlyShownEnabledControls) {
   int clicks = 0, scrolls = 0, selects = 0;
-  table.bind(kBayesboton, Event::Click, [&] { ++clicks; });
+  table.bind(kBayes, Event::Click, [&] { ++clicks; });
   table.bind(kSensScrollBar, Event::Scroll, [&] { ++scrolls; });
   table.bind(kZalfa, Event::Click, [&] { ++selects; });
-  model.userClick(kBayesboton);          // disabled at start
+  model.userClick(kBayes);          // disabled at start
   model.userScroll(kSensScrollBar, 50);  // hidden at start
   model.userSelect(kZalfa, 0);           // hidden at start
   EXPECT_EQ(clicks + scrolls + selects, 0);
   EXPECT_EQ(model.position(kSensScrollBar), 1);
-  model.setEnabled(kBayesboton, true);
-  model.userClick(kBayesboton);
+  model.setEnabled(kBayes, true);
+  model.userClick(kBayes);
   EXPECT_EQ(clicks, 1);
 }
 
@@ -116,9 +116,9 @@ TEST_F(ControlModelTest, FailingScrollHandlerEndsTheGesture) {
 }
 
 TEST_F(ControlModelTest, GuardReportsOneBoxAndGoesOn) {
-  table.bind(kBitBtn6, Event::Click, [] { throw std::runtime_error("boom"); });
+  table.bind(kCalcular, Event::Click, [] { throw std::runtime_error("boom"); });
   table.bind(kIc, Event::Click, [] { raiseInOut(32); });
-  model.userClick(kBitBtn6);
+  model.userClick(kCalcular);
   model.userClick(kIc);
   ASSERT_EQ(model.messages().size(), 2u);
   EXPECT_EQ(model.messages()[0].text, "boom.");
@@ -129,7 +129,7 @@ TEST_F(ControlModelTest, GuardReportsOneBoxAndGoesOn) {
 // was not bound; a failing observer gets its own box and the next one still runs.
 TEST_F(ControlModelTest, DeliveryObserversRunAfterEveryEvent) {
   std::vector<std::string> seen;
-  table.bind(kBitBtn6, Event::Click, [&] { seen.push_back("handler"); });
+  table.bind(kCalcular, Event::Click, [&] { seen.push_back("handler"); });
   table.bind(kIc, Event::Click, [&] {
     seen.push_back("failing handler");
     raiseInvalidOp();
@@ -139,12 +139,12 @@ TEST_F(ControlModelTest, DeliveryObserversRunAfterEveryEvent) {
     if (seen.size() > 8) raiseZeroDivide();
   });
   table.addDeliveryObserver([&] { seen.push_back("second"); });
-  model.userClick(kBitBtn6);
+  model.userClick(kCalcular);
   model.userClick(kIc);
-  model.userClick(kBitBtn4);  // nothing bound
+  model.userClick(kNuevo);  // nothing bound
   EXPECT_EQ(seen, (std::vector<std::string>{"handler", "first", "second", "failing handler",
                                             "first", "second", "first", "second"}));
-  model.userClick(kBitBtn4);
+  model.userClick(kNuevo);
   ASSERT_EQ(model.messages().size(), 2u);
   EXPECT_EQ(model.messages()[0].text, "Invalid floating point operation.");
   EXPECT_EQ(model.messages()[1].text, "Floating point division by zero.");

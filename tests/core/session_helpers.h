@@ -59,7 +59,7 @@ inline void calcular(ModelSession& session, const Counts& counts) {
   session.model.setText(names::kFP, counts.fp);
   session.model.setText(names::kFN, counts.fn);
   session.model.setText(names::kVN, counts.vn);
-  session.model.userClick(names::kBitBtn6);
+  session.model.userClick(names::kCalcular);
 }
 
 inline std::vector<std::string> messageTexts(const ModelSession& session) {

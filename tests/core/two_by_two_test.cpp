@@ -81,7 +81,7 @@ TEST_F(CalcularTablaTest, WritesMarginsIndicesBarsAndSliders) {
     for (int i = 0; i < 6; ++i) EXPECT_EQ(fresh.model.control(bars[i]).value, c.bars[i]) << bars[i];
     for (int i = 0; i < 3; ++i)
       EXPECT_EQ(fresh.model.position(sliders[i]), c.sliders[i]) << sliders[i];
-    EXPECT_TRUE(fresh.model.control(kBayesboton).enabled);
+    EXPECT_TRUE(fresh.model.control(kBayes).enabled);
     EXPECT_FALSE(fresh.model.control(kSensScrollBar).visible);  // positions only; still hidden
     EXPECT_EQ(fresh.model.clientHeight(), 311);
   }
@@ -124,7 +124,7 @@ TEST_F(CalcularTablaTest, InvalidOperationStopsBeforeTheResults) {
   ModelSession compact;
   test::calcular(compact, {"0", "0", "0", "0"});
   EXPECT_EQ(compact.model.clientHeight(), 105);
-  EXPECT_FALSE(compact.model.control(kBayesboton).enabled);
+  EXPECT_FALSE(compact.model.control(kBayes).enabled);
   EXPECT_EQ(compact.model.itemIndex(kZalfa), -1);  // CalcularIC did not run
 }
 

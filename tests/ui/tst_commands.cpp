@@ -281,7 +281,7 @@ void tst_Commands::focusStaysWithTheWindowWhenItsControlGoes() {
   WindowSession& s = target.session();
   QVERIFY(run(target, kWorkedTable));
   int calculations = 0;
-  s.table.bind(names::kBitBtn6, Event::Click, [&] { ++calculations; });
+  s.table.bind(names::kCalcular, Event::Click, [&] { ++calculations; });
   for (const char* button : {"bayesboton", "sensScrollBar", "BayesOk"}) {
     QWidget* clicked = control(target, button);
     clicked->setFocus(Qt::MouseFocusReason);

@@ -52,9 +52,9 @@ struct FileStep {
 };
 
 constexpr FileStep kFileSteps[] = {
-    {"open", true, names::kBitBtn8, true},         {"open-menu", true, names::kAbrir1, true},
-    {"save", false, names::kBitBtn7, true},        {"save-menu", false, names::kGuardar1, true},
-    {"cancel-open", true, names::kBitBtn8, false}, {"cancel-save", false, names::kBitBtn7, false},
+    {"open", true, names::kAbrir, true},         {"open-menu", true, names::kAbrir1, true},
+    {"save", false, names::kSalvar, true},        {"save-menu", false, names::kGuardar1, true},
+    {"cancel-open", true, names::kAbrir, false}, {"cancel-save", false, names::kSalvar, false},
 };
 
 // Runs a file step; returns an empty text or why it cannot run.
