@@ -7,21 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/control_table.h"
 #include "core/events.h"
 #include "core/view.h"
 
 namespace tarnolo {
-
-enum class ControlKind {
-  TextBox,
-  MaskedCell,
-  LimitCell,
-  Bar,
-  Slider,
-  RadioGroup,
-  Button,
-  MenuItem
-};
 
 struct ModelControl {
   std::string name;
@@ -40,7 +30,9 @@ struct Message {
 
 class ControlModel : public View {
  public:
-  ControlModel();  // every control as at start-up; client height 0 until FormCreate
+  // Every control of controlTable() but the labels, as at start-up; client height 0 until
+  // FormCreate.
+  ControlModel();
 
   // The table whose handlers the controls' events run. Must outlive the model's use.
   void attach(EventTable& table);

@@ -11,8 +11,8 @@ inline constexpr std::string_view kPositivos = "positivos", kNegativos = "negati
                                   kEnfermos = "ENFERMOS", kSanos = "SANOS", kTotal = "total";
 // The command panel: each command named by what it does, its value the form's name.
 inline constexpr std::string_view kAbrir = "BitBtn8", kSalvar = "BitBtn7", kNuevo = "BitBtn4",
-                                  kCalcular = "BitBtn6", kRecalc = "BitBtn5",
-                                  kRedimens = "BitBtn1", kIc = "ic", kZalfa = "Zalfa";
+                                  kCalcular = "BitBtn6", kRecalc = "BitBtn5", kRedimens = "BitBtn1",
+                                  kIc = "ic", kZalfa = "Zalfa";
 // Result cells.
 inline constexpr std::string_view kSens = "sens", kEsp = "esp", kCPP = "CPP", kCPN = "CPN",
                                   kVPP = "VPP", kVPN = "VPN", kPrevalencia = "PREVALENCIA",
@@ -37,6 +37,6 @@ inline constexpr std::string_view kSensScrollBar = "sensScrollBar", kEspScrollBa
 // Menu items.
 inline constexpr std::string_view kNuevo1 = "Nuevo1", kAbrir1 = "Abrir1", kGuardar1 = "Guardar1",
                                   kSalir1 = "Salir1", kPruebasdiagnsticas1 = "Pruebasdiagnsticas1",
-                                  kAcercade1 = "Acercade1";
+                                  kAcercade1 = "Acercade1", kInformecompleto1 = "Informecompleto1";
 
 }  // namespace tarnolo::names

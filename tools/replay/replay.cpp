@@ -53,7 +53,7 @@ struct FileStep {
 
 constexpr FileStep kFileSteps[] = {
     {"open", true, names::kAbrir, true},         {"open-menu", true, names::kAbrir1, true},
-    {"save", false, names::kSalvar, true},        {"save-menu", false, names::kGuardar1, true},
+    {"save", false, names::kSalvar, true},       {"save-menu", false, names::kGuardar1, true},
     {"cancel-open", true, names::kAbrir, false}, {"cancel-save", false, names::kSalvar, false},
 };
 
@@ -91,11 +91,6 @@ std::string runReportStep(const Step& step, Target& target) {
       },
       [&](const std::string& text) { target.reportFailure(text); });
   return "";
-}
-
-bool hasText(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::MaskedCell ||
-         kind == ControlKind::LimitCell;
 }
 
 // Runs a step on a control; returns an empty text or why it cannot run.
@@ -164,6 +159,7 @@ void printControl(const ModelControl& c, std::ostream& out) {
       break;
     case ControlKind::Button:
     case ControlKind::MenuItem:
+    case ControlKind::Label:
       break;
   }
   out << "\tenabled=" << c.enabled << "\tvisible=" << c.visible << "\n";

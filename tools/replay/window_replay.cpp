@@ -35,11 +35,6 @@ QPoint middle(const QWidget& widget) {
   return widget.rect().center();
 }
 
-bool hasText(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::MaskedCell ||
-         kind == ControlKind::LimitCell;
-}
-
 void sendKey(QWidget& widget, QEvent::Type type, Qt::Key key, bool autoRepeat) {
   QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
   QApplication::sendEvent(&widget, &event);
