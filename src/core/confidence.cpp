@@ -86,8 +86,9 @@ double waldCcHalfWidth(Ext p, int64_t n, double zAlfa) {
 
 void CalcularIC(CaseState& state, View& view) {
   if (view.itemIndex(kZalfa) == -1) {
-    view.setItemIndex(kZalfa, 0);  // runs ZalfaClick, which computes everything once, nested
+    // The first calculation chooses 95 %; the level's handler would only compute all again.
     state.zAlfa = kZ95;
+    view.setItemIndex(kZalfa, 0, View::Handler::Skip);
   }
   proportionBlock(state, view, kSensBlock);
   proportionBlock(state, view, kEspBlock);

@@ -29,6 +29,7 @@ ControlModel::ControlModel() : controls_(startUpControls()) {}
 
 void ControlModel::attach(EventTable& table) {
   table_ = &table;
+  runHandlersFrom(table);
   table.setFailureReporter([this](const std::string& text) { reportFailure(text); });
 }
 
@@ -90,12 +91,12 @@ int32_t ControlModel::itemIndex(std::string_view control) const {
   return this->control(control).value;
 }
 
-void ControlModel::setItemIndex(std::string_view control, int32_t index) {
+bool ControlModel::storeItemIndex(std::string_view control, int32_t index) {
   ModelControl& c = find(control);
   const int32_t clamped = std::clamp(index, c.min, c.max);
-  if (clamped == c.value) return;
+  if (clamped == c.value) return false;
   c.value = clamped;
-  if (clamped != -1 && table_) table_->invoke(control, Event::Click);
+  return clamped != -1;
 }
 
 void ControlModel::showNotice(const std::string& text) {

@@ -47,7 +47,6 @@ class ControlModel : public View {
   void setEnabled(std::string_view control, bool enabled) override;
   void setVisible(std::string_view control, bool visible) override;
   int32_t itemIndex(std::string_view control) const override;
-  void setItemIndex(std::string_view control, int32_t index) override;
   void setClientHeight(int32_t height) override { height_ = height; }
   void showNotice(const std::string& text) override;
 
@@ -69,6 +68,9 @@ class ControlModel : public View {
   int32_t clientHeight() const { return height_; }
   // Notices and failure boxes in the order shown.
   const std::vector<Message>& messages() const { return messages_; }
+
+ protected:
+  bool storeItemIndex(std::string_view control, int32_t index) override;
 
  private:
   ModelControl& find(std::string_view name);

@@ -114,8 +114,9 @@ TEST_F(ControlModelTest, RadioGroupWriteRunsTheClickHandlerAfterStoring) {
   model.setItemIndex(kZalfa, 5);   // beyond the last item: the last
   model.setItemIndex(kZalfa, -1);  // cleared: nothing runs
   model.setItemIndex(kZalfa, -7);
+  model.setItemIndex(kZalfa, 1, View::Handler::Skip);  // stored, the handler skipped
   EXPECT_EQ(seen, (std::vector<int32_t>{0, 1}));
-  EXPECT_EQ(model.itemIndex(kZalfa), -1);
+  EXPECT_EQ(model.itemIndex(kZalfa), 1);
 }
 
 TEST_F(ControlModelTest, ProgramWriteOfTheRadioGroupLetsAFailureThrough) {
