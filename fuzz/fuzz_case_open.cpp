@@ -61,10 +61,10 @@ bool expectedText(const Message& m) {
   return m.text.ends_with("' is not a valid integer value.");
 }
 
-bool readable(const std::string& text) {
+bool readable(const std::string& text, char separator) {
   if (text.empty() || text == "error" || text == "*") return true;
   try {
-    TextToReal(text, decimalSeparator());
+    TextToReal(text, separator);
     return true;
   } catch (const Failure&) {
     return false;
@@ -84,7 +84,7 @@ void checkWindow(const ModelSession& s, size_t messagesBefore) {
   if (notices > 1 || failures > 1) std::abort();
   for (const ModelControl& c : s.model.controls()) {
     if ((c.kind == ControlKind::LimitCell || c.kind == ControlKind::TextBox) && c.name != kTotal &&
-        !readable(c.text))
+        !readable(c.text, s.model.separator()))
       std::abort();
     if (c.kind == ControlKind::Bar && (c.value < 0 || c.value > 100)) std::abort();
     if (c.kind == ControlKind::Slider && c.visible && (c.value < 1 || c.value > 99)) std::abort();

@@ -49,6 +49,11 @@ class View {
   // A modal notice with the application title; returns when the user has closed it.
   virtual void showNotice(const std::string& text) = 0;
 
+  // The decimal separator of the user's locale, with which the calculations write numbers into
+  // the controls and read them back: "." until the window sets the locale's.
+  char separator() const { return separator_; }
+  void setSeparator(char separator) { separator_ = separator; }
+
   // The table whose handlers a write by the program runs (see setItemIndex); none at first.
   // table must outlive the view's use.
   void runHandlersFrom(const EventTable& table) { handlers_ = &table; }
@@ -59,6 +64,7 @@ class View {
 
  private:
   const EventTable* handlers_ = nullptr;
+  char separator_ = '.';
 };
 
 }  // namespace tarnolo

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -32,6 +33,11 @@ constexpr IntervalMethod kMethods[] = {
 enum Column { kIndex, kEstimate, kLower, kUpper, kNote, kColumns };
 
 constexpr int kWidth = 1240;  // room for the longest notes
+
+// The decimal separator of the toolkit's locale, as the main window writes numbers with it.
+char localeSeparator() {
+  return separatorOf(QLocale().decimalPoint().toStdString());
+}
 
 QString qstring(std::string_view text) {
   return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -144,7 +150,7 @@ void ReportWindow::showCounts() {
 }
 
 void ReportWindow::showRows() {
-  const char separator = decimalSeparator();
+  const char separator = localeSeparator();
   QTableWidget& table = *m_ui->tabla;
   for (int i = 0; i < table.rowCount(); ++i) {
     const ReportRow& row = m_report.rows[size_t(i)];
@@ -161,10 +167,9 @@ void ReportWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
-// The separator is read again when the main window hears of the change: build once it has.
+// The regional settings changed: the numbers again, with the new separator.
 void ReportWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LocaleChange)
-    QMetaObject::invokeMethod(this, &ReportWindow::followState, Qt::QueuedConnection);
+  if (event->type() == QEvent::LocaleChange) followState();
   QWidget::changeEvent(event);
 }
 
@@ -177,12 +182,12 @@ void ReportWindow::onNivelValueChanged() {
 }
 
 QString ReportWindow::html() const {
-  return reportHtml(m_report, decimalSeparator(), QDateTime::currentDateTime());
+  return reportHtml(m_report, localeSeparator(), QDateTime::currentDateTime());
 }
 
 void ReportWindow::onCopiarClicked() {
   auto* data = new QMimeData;
-  data->setText(qstring(reportTable(m_report, decimalSeparator(), ProportionScale::Percent)));
+  data->setText(qstring(reportTable(m_report, localeSeparator(), ProportionScale::Percent)));
   data->setHtml(html());
   QGuiApplication::clipboard()->setMimeData(data);
 }
@@ -213,7 +218,7 @@ void ReportWindow::saveFile(const QString& filter, const QString& suffix,
 
 void ReportWindow::onGuardarCsvClicked() {
   saveFile(QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"),
-           [this] { return reportCsv(m_report, decimalSeparator()); });
+           [this] { return reportCsv(m_report, localeSeparator()); });
 }
 
 void ReportWindow::onGuardarPdfClicked() {

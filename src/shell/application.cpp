@@ -78,13 +78,13 @@ void useToolkitTranslation(QTranslator& translator) {
     QCoreApplication::installTranslator(&translator);
 }
 
-void useLocaleSeparator() {
-  setSeparatorSource([] { return QLocale().decimalPoint().toStdString(); });
-  readDecimalSeparator();
+void useLocaleSeparator(View& view) {
+  view.setSeparator(separatorOf(QLocale().decimalPoint().toStdString()));
 }
 
-void followLocaleChanges(TcalcForm1& window) {
-  QObject::connect(&window, &TcalcForm1::localeChanged, &window, &readDecimalSeparator);
+void followLocaleChanges(TcalcForm1& window, View& view) {
+  QObject::connect(&window, &TcalcForm1::localeChanged, &window,
+                   [&view] { useLocaleSeparator(view); });
 }
 
 int runTarnolo(int argc, char** argv) {
@@ -101,7 +101,6 @@ int runTarnolo(int argc, char** argv) {
   }
 
   loadFloatingPointSetting();
-  useLocaleSeparator();
   QApplication application(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
   QTranslator toolkitTexts;
@@ -117,7 +116,8 @@ int runTarnolo(int argc, char** argv) {
     showStartUpFailure(std::current_exception(), reinterpret_cast<const void*>(&createMainWindow));
     return 1;
   }
-  followLocaleChanges(session->window);
+  useLocaleSeparator(session->view);
+  followLocaleChanges(session->window, session->view);
   ReportCommand::install(session->window, session->table, session->state(), reportFailure);
   HelpViewer help(QString::fromLatin1(kHelpFile));
   connectHelp(*session, help);

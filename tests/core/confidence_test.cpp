@@ -49,7 +49,6 @@ const LimitCase kLimits[] = {
 };
 
 TEST(CalcularIC, LimitTextsAtBothLevels) {
-  setDecimalSeparator('.');
   for (const auto& c : kLimits) {
     SCOPED_TRACE(c.name);
     ModelSession s;

@@ -191,19 +191,25 @@ TEST_F(CalcularTablaTest, CountsWrittenByTheProgramAreReadBack) {
   EXPECT_EQ(text(kEnfermos), "2");
 }
 
-TEST_F(CalcularTablaTest, UsesTheCurrentSeparator) {
-  setDecimalSeparator(',');
-  test::calcular(session, {"6", "3", "1", "10"});
-  EXPECT_EQ(text(kSens), "85,7142857142857");
-  EXPECT_EQ(text(kSensli), "52,6484657777971");
+// The separator of the view, also an odd one, so that "." cannot pass by accident.
+TEST_F(CalcularTablaTest, UsesTheSeparatorOfTheView) {
+  for (char separator : {',', '?'}) {
+    SCOPED_TRACE(separator);
+    session.model.setSeparator(separator);
+    test::calcular(session, {"6", "3", "1", "10"});
+    const std::string s(1, separator);
+    EXPECT_EQ(text(kSens), "85" + s + "7142857142857");
+    EXPECT_EQ(text(kSensli), "52" + s + "6484657777971");
+  }
 }
 
 TEST(EsNumero, ConvertErrorMeansNo) {
-  setDecimalSeparator('.');
-  EXPECT_TRUE(EsNumero(" 12 "));
-  EXPECT_TRUE(EsNumero("1.5"));
-  EXPECT_FALSE(EsNumero(""));
-  EXPECT_FALSE(EsNumero("1 2"));
+  EXPECT_TRUE(EsNumero(" 12 ", '.'));
+  EXPECT_TRUE(EsNumero("1.5", '.'));
+  EXPECT_TRUE(EsNumero("1,5", ','));
+  EXPECT_FALSE(EsNumero("1.5", ','));
+  EXPECT_FALSE(EsNumero("", '.'));
+  EXPECT_FALSE(EsNumero("1 2", '.'));
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ int replayOn(bool window, int argc, char** argv, std::istream& script) {
 #endif
   }
   tarnolo::ModelSession session;
+  session.model.setSeparator(tarnolo::environmentSeparator());
   const int status = tarnolo::replay::runScript(script, session, std::cerr);
   if (status == 0) tarnolo::replay::printSnapshot(session, std::cout);
   return status;
@@ -46,7 +47,6 @@ int main(int argc, char** argv) {
 #endif
   if (argc - first > 1) return usage();
   tarnolo::loadFloatingPointSetting();
-  tarnolo::readDecimalSeparator();
   if (argc - first == 0) return replayOn(window, 1, argv, std::cin);
   std::ifstream script(argv[first]);
   if (!script) {

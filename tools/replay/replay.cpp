@@ -87,7 +87,7 @@ std::string runReportStep(const Step& step, Target& target) {
   runGuarded(
       [&] {
         const Report report = buildReport(target.state(), *method, level);
-        writeTextFile(path, reportCsv(report, decimalSeparator()));
+        writeTextFile(path, reportCsv(report, target.view().separator()));
       },
       [&](const std::string& text) { target.reportFailure(text); });
   return "";
@@ -126,7 +126,7 @@ std::string runStep(const Step& step, Target& target) {
   }
   if (step.verb == "separator") {
     if (step.name.size() != 1 || !step.rest.empty()) return "separator needs one character";
-    setDecimalSeparator(step.name[0]);
+    target.view().setSeparator(step.name[0]);
     return "";
   }
   if (step.verb != "set" && step.verb != "click" && step.verb != "select" && step.verb != "scroll")

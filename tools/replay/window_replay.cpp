@@ -17,6 +17,7 @@
 #include <ostream>
 
 #include "about/about_box.h"
+#include "core/number_text.h"
 #include "principal/radio_group.h"
 #include "principal/slider.h"
 #include "principal/window_session.h"
@@ -60,6 +61,7 @@ WindowTarget::WindowTarget()
       m_help(std::make_unique<HelpViewer>(QString::fromLatin1(kHelpFile))) {
   m_session->desktop.setHelpViewer(
       [this](QWidget* owner, int command, int data) { m_help->OpenHelp(owner, command, data); });
+  m_session->view.setSeparator(environmentSeparator());
   m_boxes.setInterval(10);
   QObject::connect(&m_boxes, &QTimer::timeout, [this] { closeModalBoxes(); });
   m_boxes.start();
@@ -202,6 +204,10 @@ void WindowTarget::closeModalBoxes() {
 
 CaseState& WindowTarget::state() {
   return m_session->state();
+}
+
+View& WindowTarget::view() {
+  return m_session->view;
 }
 
 void WindowTarget::reportFailure(const std::string& text) {
