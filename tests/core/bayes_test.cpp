@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/arithmetic.h"
+#include "core/bayes.h"
 #include "core/control_names.h"
 #include "core/session.h"
 #include "session_helpers.h"
@@ -173,7 +174,7 @@ TEST(SliderGesture, DisplayFollowsOneStepBehind) {
     run(s, std::string(kCalculated) + "click bayesboton\n");
     std::vector<std::string> shown;
     s.table.bind(kSensScrollBar, Event::Scroll, [&] {
-      s.calculator.sensScrollBarScroll();
+      recalcularBayes(s.state(), s.model);
       shown.push_back(s.model.text(kSens));
     });
     s.model.userScroll(kSensScrollBar, c.to);

@@ -18,6 +18,7 @@
 #include <sstream>
 
 #include "about/about_box.h"
+#include "core/bayes.h"
 #include "core/control_names.h"
 #include "modal_watchdog.h"
 #include "principal/slider.h"
@@ -264,7 +265,7 @@ void tst_Commands::oneArrowClickRunsTheScrollHandlerTwice() {
   QList<int> seen;
   s.table.bind(names::kSensScrollBar, Event::Scroll, [&] {
     seen << s.view.position(names::kSensScrollBar);
-    s.calculator.sensScrollBarScroll();
+    recalcularBayes(s.state(), s.view);
   });
   QWidget* slider = control(target, "sensScrollBar");
   QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() - 4, slider->height() / 2));
