@@ -50,20 +50,6 @@ QStringList messages(const WindowTarget& target) {
   return texts;
 }
 
-// Runs act on the first box of kind T that shows modally.
-template <class T, class Act>
-void whenShown(QObject* context, Act act) {
-  auto* poll = new QTimer(context);
-  QObject::connect(poll, &QTimer::timeout, context, [poll, act] {
-    auto* box = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible()) return;
-    poll->stop();
-    poll->deleteLater();
-    act(box);
-  });
-  poll->start(5);
-}
-
 QWidget* control(WindowTarget& target, const char* name) {
   return target.session().window.findChild<QWidget*>(name);
 }
@@ -340,16 +326,18 @@ void tst_Commands::aboutBoxIsFreshEachTime() {
   QList<QPointer<TAboutBox>> boxes;
   ModalWatchdog watchdog(3000);  // closes the box if the checks below stop short
   for (int use = 0; use < 2; ++use) {
-    whenShown<TAboutBox>(this, [&](TAboutBox* box) {
-      QVERIFY(!box->property("used").isValid());  // nothing left of an earlier box
-      box->setProperty("used", true);
-      QCOMPARE(box->parentWidget(), &s.window);
-      QVERIFY(box->isModal());
-      QCOMPARE(box->windowTitle(), QStringLiteral("Información y agradecimientos"));
-      boxes << box;
-      auto* ok = box->findChild<QPushButton*>("OKButton");
-      QTest::mouseClick(ok, Qt::LeftButton);
-    });
+    ModalWatchdog about(
+        5, ModalWatchdog::only<TAboutBox>([&](TAboutBox& shown) {
+          TAboutBox* box = &shown;
+          QVERIFY(!box->property("used").isValid());  // nothing left of an earlier box
+          box->setProperty("used", true);
+          QCOMPARE(box->parentWidget(), &s.window);
+          QVERIFY(box->isModal());
+          QCOMPARE(box->windowTitle(), QStringLiteral("Información y agradecimientos"));
+          boxes << box;
+          auto* ok = box->findChild<QPushButton*>("OKButton");
+          QTest::mouseClick(ok, Qt::LeftButton);
+        }));
     replay::chooseMenuItem(*s.window.menuBar(), *item);
     QCOMPARE(boxes.size(), use + 1);
     QVERIFY(boxes.last().isNull());  // destroyed once closed
@@ -371,10 +359,10 @@ void tst_Commands::aboutBoxGoesWhenAFailureLeavesIt() {
   s.window.show();
   QVERIFY(QTest::qWaitForWindowActive(&s.window));
   ModalWatchdog watchdog(3000);
-  whenShown<TAboutBox>(this, [&](TAboutBox* shown) {
-    box = shown;
-    QTimer::singleShot(0, [] { throw std::runtime_error("fallo en la caja"); });
-  });
+  ModalWatchdog about(5, ModalWatchdog::only<TAboutBox>([&](TAboutBox& shown) {
+                        box = &shown;
+                        QTimer::singleShot(0, [] { throw std::runtime_error("fallo en la caja"); });
+                      }));
   QTest::ignoreMessage(QtWarningMsg, QRegularExpression("exception thrown from an event handler"));
   s.table.deliver(names::kAcercade1, Event::Click);
   QCOMPARE(shown, QStringList{"fallo en la caja."});
