@@ -16,6 +16,7 @@
 #include "core/arithmetic.h"
 #include "core/number_text.h"
 #include "informe/report_command.h"
+#include "principal/lazy_icon_style.h"
 #include "principal/window_session.h"
 #include "shell/help_viewer.h"
 #include "shell/messages.h"
@@ -78,6 +79,10 @@ void useToolkitTranslation(QTranslator& translator) {
     QCoreApplication::installTranslator(&translator);
 }
 
+void useProgramStyle() {
+  QApplication::setStyle(new LazyIconStyle(QStyleFactory::create(QStringLiteral("Windows"))));
+}
+
 void useLocaleSeparator(View& view) {
   view.setSeparator(separatorOf(QLocale().decimalPoint().toStdString()));
 }
@@ -102,7 +107,7 @@ int runTarnolo(int argc, char** argv) {
 
   loadFloatingPointSetting();
   QApplication application(argc, argv);
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+  useProgramStyle();
   QTranslator toolkitTexts;
   useToolkitTranslation(toolkitTexts);
   // The title goes on the boxes only: no display name, so that the toolkit adds nothing to

@@ -19,6 +19,10 @@ inline constexpr const char* kHelpFile = "C:\\TEST\\Lmq\\Lmq.hlp";
 // Qt's translations when they are installed; translator must outlive their use.
 void useToolkitTranslation(QTranslator& translator);
 
+// The program's look: the toolkit's "Windows" style, its standard icons read when first used.
+// Needs the application object.
+void useProgramStyle();
+
 // Numbers are written and read with the decimal separator of the toolkit's locale: gives it to
 // view.
 void useLocaleSeparator(View& view);

@@ -87,7 +87,7 @@ class tst_Commands : public QObject {
 
 // The program's style (tarnolo sets it at start-up).
 void tst_Commands::initTestCase() {
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+  useProgramStyle();
 }
 
 void tst_Commands::heights_data() {

@@ -9,6 +9,7 @@
 #include "principal/masked_cell.h"
 #include "principal/radio_group.h"
 #include "principal/slider.h"
+#include "shell/application.h"
 
 using namespace tarnolo;
 
@@ -39,7 +40,7 @@ class tst_Controls : public QObject {
 
 // The program's style, in which a click in the track moves the thumb by a page.
 void tst_Controls::initTestCase() {
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+  useProgramStyle();
 }
 
 // Keys typed into a cell holding `start` (as the program wrote it); '<' is Backspace, 'H'

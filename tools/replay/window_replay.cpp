@@ -233,7 +233,7 @@ int runOnWindow(int argc, char** argv, std::istream& script, std::ostream& out, 
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   g_standardHandler = qInstallMessageHandler(quietPlatform);
   QApplication application(argc, argv);
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+  useProgramStyle();
   QTranslator toolkitTexts;
   useToolkitTranslation(toolkitTexts);
   WindowTarget target;
