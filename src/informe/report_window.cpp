@@ -114,7 +114,8 @@ void ReportWindow::connectControls() {
   connect(m_ui->nivel, &QDoubleSpinBox::valueChanged, this, &ReportWindow::onNivelValueChanged);
   for (auto [button, level] :
        {std::pair{m_ui->nivel90, 90}, {m_ui->nivel95, 95}, {m_ui->nivel99, 99}})
-    connect(button, &QPushButton::clicked, this, [this, level] { m_ui->nivel->setValue(level); });
+    connect(button, &QPushButton::clicked, this,
+            [this, level = level] { m_ui->nivel->setValue(level); });
   connect(m_ui->copiar, &QPushButton::clicked, this, &ReportWindow::onCopiarClicked);
   connect(m_ui->guardarCsv, &QPushButton::clicked, this, &ReportWindow::onGuardarCsvClicked);
   connect(m_ui->imprimir, &QPushButton::clicked, this, &ReportWindow::onImprimirClicked);
