@@ -23,7 +23,8 @@ int usage() {
   return 2;
 }
 
-int replayOn(bool window, int argc, char** argv, std::istream& script) {
+int replayOn(bool window, [[maybe_unused]] int argc, [[maybe_unused]] char** argv,
+             std::istream& script) {
   if (window) {
 #ifdef TARNOLO_REPLAY_WINDOW
     return tarnolo::replay::runOnWindow(argc, argv, script, std::cout, std::cerr);
