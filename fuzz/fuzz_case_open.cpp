@@ -61,10 +61,10 @@ bool expectedText(const Message& m) {
   return m.text.ends_with("' is not a valid integer value.");
 }
 
-bool readable(const std::string& text) {
+bool readable(const std::string& text, char separator) {
   if (text.empty() || text == "error" || text == "*") return true;
   try {
-    TextToReal(text, decimalSeparator());
+    TextToReal(text, separator);
     return true;
   } catch (const Failure&) {
     return false;
@@ -84,7 +84,7 @@ void checkWindow(const ModelSession& s, size_t messagesBefore) {
   if (notices > 1 || failures > 1) std::abort();
   for (const ModelControl& c : s.model.controls()) {
     if ((c.kind == ControlKind::LimitCell || c.kind == ControlKind::TextBox) && c.name != kTotal &&
-        !readable(c.text))
+        !readable(c.text, s.model.separator()))
       std::abort();
     if (c.kind == ControlKind::Bar && (c.value < 0 || c.value > 100)) std::abort();
     if (c.kind == ControlKind::Slider && c.visible && (c.value < 1 || c.value > 99)) std::abort();
@@ -98,7 +98,7 @@ void gesture(ModelSession& s, uint8_t what, uint8_t argument) {
   constexpr std::string_view kSliders[] = {kSensScrollBar, kEspScrollBar, kPrevScrollBar};
   switch (what % 10) {
     case 0:
-      s.model.userClick(kBitBtn6);
+      s.model.userClick(kCalcular);
       break;
     case 1:
       s.model.userClick(kIc);
@@ -107,7 +107,7 @@ void gesture(ModelSession& s, uint8_t what, uint8_t argument) {
       s.model.userSelect(kZalfa, argument % 2);
       break;
     case 3:
-      s.model.userClick(kBayesboton);
+      s.model.userClick(kBayes);
       break;
     case 4:
       s.model.userScroll(kSliders[argument % 3], argument / 3 % 101);
@@ -117,17 +117,17 @@ void gesture(ModelSession& s, uint8_t what, uint8_t argument) {
       break;
     case 6:
       s.model.setText(kTotal, IntegerToText(static_cast<int8_t>(argument) * 1000003));
-      s.model.userClick(kBitBtn5);
+      s.model.userClick(kRecalc);
       break;
     case 7:
-      s.model.userClick(argument % 2 ? kBitBtn1 : kTotal);
+      s.model.userClick(argument % 2 ? kRedimens : kTotal);
       break;
     case 8:
-      s.model.userClick(argument % 2 ? kNuevo1 : kBitBtn4);
+      s.model.userClick(argument % 2 ? kNuevo1 : kNuevo);
       break;
     default:
       s.model.setText(kFN, IntegerToText(argument));
-      s.model.userClick(kBitBtn6);
+      s.model.userClick(kCalcular);
       break;
   }
 }
@@ -139,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   writeFile(data, size);
   ModelSession s;
   s.openDialog1.willChoose(casePath());
-  s.model.userClick(kBitBtn8);
+  s.model.userClick(kAbrir);
   checkWindow(s, 0);
   if (size < kRecordSize) {
     // The short file is refused, and nothing of it shown.

@@ -1,11 +1,13 @@
 // The command "Dos pruebas en los mismos pacientes…".
 #include "comparar/paired_command.h"
 
+#include "core/control_names.h"
+
 namespace tarnolo {
 
 PairedCommand* PairedCommand::install(QWidget& owner, EventTable& table, FailureReporter failure) {
   auto* command = new PairedCommand(owner, std::move(failure));
-  table.bind(kDospruebas1, Event::Click, [command] { command->open(); });
+  table.bind(names::kDospruebas1, Event::Click, [command] { command->open(); });
   return command;
 }
 

@@ -11,9 +11,6 @@
 
 namespace tarnolo {
 
-// The menu item of the command in the main window's form.
-inline constexpr std::string_view kDospruebas1 = "Dospruebas1";
-
 class PairedCommand : public QObject {
   Q_OBJECT
 

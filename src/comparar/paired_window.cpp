@@ -30,6 +30,7 @@
 #include "core/report_text.h"
 #include "core/text_file.h"
 #include "informe/level_spin_box.h"
+#include "informe/locale_separator.h"
 #include "informe/report_document.h"
 
 namespace tarnolo {
@@ -300,7 +301,7 @@ void PairedWindow::showResults() {
                                         QStringLiteral("Inferior"), QStringLiteral("Superior")});
   if (!m_comparison) return;
   const PairedComparison& c = *m_comparison;
-  const char separator = decimalSeparator();
+  const char separator = localeSeparator();
   QString tables;
   for (const auto& [name, report] : {std::pair{name1, &c.test1}, {name2, &c.test2}}) {
     const CountTable& t = report->counts;
@@ -411,13 +412,13 @@ void PairedWindow::onGuardarClicked() {
 }
 
 QString PairedWindow::html() const {
-  return pairedHtml(*m_comparison, names(), decimalSeparator(), QDateTime::currentDateTime());
+  return pairedHtml(*m_comparison, names(), localeSeparator(), QDateTime::currentDateTime());
 }
 
 void PairedWindow::onCopiarClicked() {
   if (!m_comparison && !calculate()) return;
   auto* data = new QMimeData;
-  data->setText(qstring(pairedTable(*m_comparison, names(), decimalSeparator())));
+  data->setText(qstring(pairedTable(*m_comparison, names(), localeSeparator())));
   data->setHtml(html());
   QGuiApplication::clipboard()->setMimeData(data);
 }
@@ -425,7 +426,7 @@ void PairedWindow::onCopiarClicked() {
 void PairedWindow::onGuardarCsvClicked() {
   if (!m_comparison && !calculate()) return;
   saveFile(QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"), QStringLiteral("comparacion.csv"),
-           [this] { return pairedCsv(*m_comparison, decimalSeparator()); });
+           [this] { return pairedCsv(*m_comparison, localeSeparator()); });
 }
 
 void PairedWindow::onGuardarPdfClicked() {

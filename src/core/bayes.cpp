@@ -24,7 +24,7 @@ void sliderProportion(double& field, View& view, std::string_view slider, std::s
   const int32_t position = view.position(slider);
   field = store(position * kOneHundredth);
   view.setProgress(gauge, position);
-  view.setText(cell, RealToText(percent(field), decimalSeparator()));
+  view.setText(cell, RealToText(percent(field), view.separator()));
 }
 
 void setCount(int32_t& field, Ext value, View& view, std::string_view cell) {
@@ -33,7 +33,7 @@ void setCount(int32_t& field, Ext value, View& view, std::string_view cell) {
 }
 
 void predictiveValues(CaseState& st, View& view) {
-  const char sep = decimalSeparator();
+  const char sep = view.separator();
   const Ext s = st.sens, e = st.esp, p = st.prev;
   st.cpp = store(divide(s, 1 - e));
   view.setText(kCPP, RealToText(st.cpp, sep));
@@ -74,7 +74,7 @@ void CalcularBayes(CaseState& st, View& view) {
   rebuiltTable(st, view);
   st.prevap = store(divide(static_cast<Ext>(st.positivos), static_cast<Ext>(st.total)));
   view.setProgress(kPrevapGauge, roundHalfEven(percent(st.prevap)));
-  view.setText(kPrevap, RealToText(percent(st.prevap), decimalSeparator()));
+  view.setText(kPrevap, RealToText(percent(st.prevap), view.separator()));
 }
 
 void recalcularBayes(CaseState& state, View& view) {
@@ -88,7 +88,7 @@ void reescalar(CaseState& state, View& view) {
 }
 
 void bayesbotonClick(View& view) {
-  view.setEnabled(kBayesboton, false);
+  view.setEnabled(kBayes, false);
   view.setEnabled(kBayesOk, true);
   for (auto slider : {kSensScrollBar, kEspScrollBar, kPrevScrollBar}) {
     view.setEnabled(slider, true);
@@ -107,7 +107,7 @@ void BayesOkClick(View& view) {
     view.setVisible(slider, false);
   }
   view.setEnabled(kBayesOk, false);
-  view.setEnabled(kBayesboton, true);
+  view.setEnabled(kBayes, true);
 }
 
 }  // namespace tarnolo

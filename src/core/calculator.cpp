@@ -12,112 +12,38 @@ void Calculator::FormCreate() {
   view_.setClientHeight(kCompactHeight);
 }
 
-void Calculator::BitBtn6Click() {
-  CalcularTabla(state_, view_);
-  view_.setClientHeight(kFullHeight);
-}
-
-void Calculator::icClick() {
-  tarnolo::icClick(state_, view_);
-}
-
-void Calculator::ZalfaClick() {
-  tarnolo::ZalfaClick(state_, view_);
-}
-
-void Calculator::bayesbotonClick() {
-  tarnolo::bayesbotonClick(view_);
-}
-
-void Calculator::BayesOkClick() {
-  tarnolo::BayesOkClick(view_);
-}
-
-void Calculator::sensScrollBarScroll() {
-  recalcularBayes(state_, view_);
-}
-
-void Calculator::espScrollBarScroll() {
-  recalcularBayes(state_, view_);
-}
-
-void Calculator::prevScrollBarScroll() {
-  recalcularBayes(state_, view_);
-}
-
-void Calculator::totalClick() {
-  reescalar(state_, view_);
-}
-
-void Calculator::BitBtn5Click() {
-  reescalar(state_, view_);
-}
-
-void Calculator::BitBtn1Click() {
-  reescalar(state_, view_);
-}
-
-void Calculator::Abrir1Click() {
-  AbrirCaso(state_, view_, caseFiles_.openDialog1, caseFiles_.files);
-}
-
-void Calculator::BitBtn8Click() {
-  AbrirCaso(state_, view_, caseFiles_.openDialog1, caseFiles_.files);
-}
-
-void Calculator::Guardar1Click() {
-  GuardarCaso(state_, caseFiles_.saveDialog1, caseFiles_.files);
-}
-
-void Calculator::BitBtn7Click() {
-  GuardarCaso(state_, caseFiles_.saveDialog1, caseFiles_.files);
-}
-
-void Calculator::Nuevo1Click() {
-  NuevoCaso(view_);
-}
-
-void Calculator::BitBtn4Click() {
-  NuevoCaso(view_);
-  view_.setClientHeight(kCompactHeight);
-}
-
-void Calculator::Salir1Click() {
-  desktop_.closeMainWindow();
-}
-
-void Calculator::Pruebasdiagnsticas1Click() {
-  desktop_.openHelp(kHelpContents, 0);
-}
-
-void Calculator::Acercade1Click() {
-  desktop_.showAboutBox();
-}
-
 void Calculator::bindEvents(EventTable& table) {
   using namespace names;
-  table.bind(kBitBtn6, Event::Click, [this] { BitBtn6Click(); });
-  table.bind(kIc, Event::Click, [this] { icClick(); });
-  table.bind(kZalfa, Event::Click, [this] { ZalfaClick(); });
-  table.bind(kBayesboton, Event::Click, [this] { bayesbotonClick(); });
-  table.bind(kBayesOk, Event::Click, [this] { BayesOkClick(); });
-  // The never-shown ratio sliders share the handler of the sensitivity slider.
-  for (auto slider : {kSensScrollBar, kCPPScrollBar, kCPNScrollBar})
-    table.bind(slider, Event::Scroll, [this] { sensScrollBarScroll(); });
-  table.bind(kEspScrollBar, Event::Scroll, [this] { espScrollBarScroll(); });
-  table.bind(kPrevScrollBar, Event::Scroll, [this] { prevScrollBarScroll(); });
-  table.bind(kTotal, Event::Click, [this] { totalClick(); });
-  table.bind(kBitBtn5, Event::Click, [this] { BitBtn5Click(); });
-  table.bind(kBitBtn1, Event::Click, [this] { BitBtn1Click(); });
-  table.bind(kAbrir1, Event::Click, [this] { Abrir1Click(); });
-  table.bind(kBitBtn8, Event::Click, [this] { BitBtn8Click(); });
-  table.bind(kGuardar1, Event::Click, [this] { Guardar1Click(); });
-  table.bind(kBitBtn7, Event::Click, [this] { BitBtn7Click(); });
-  table.bind(kNuevo1, Event::Click, [this] { Nuevo1Click(); });
-  table.bind(kBitBtn4, Event::Click, [this] { BitBtn4Click(); });
-  table.bind(kSalir1, Event::Click, [this] { Salir1Click(); });
-  table.bind(kPruebasdiagnsticas1, Event::Click, [this] { Pruebasdiagnsticas1Click(); });
-  table.bind(kAcercade1, Event::Click, [this] { Acercade1Click(); });
+  CaseState& s = state_;
+  View& v = view_;
+  CaseFiles& f = caseFiles_;
+  Desktop& desktop = desktop_;
+  table.bind(kCalcular, Event::Click, [&s, &v] {
+    CalcularTabla(s, v);
+    v.setClientHeight(kFullHeight);
+  });
+  table.bind(kIc, Event::Click, [&s, &v] { icClick(s, v); });
+  table.bind(kZalfa, Event::Click, [&s, &v] { ZalfaClick(s, v); });
+  table.bind(kBayes, Event::Click, [&v] { bayesbotonClick(v); });
+  table.bind(kBayesOk, Event::Click, [&v] { BayesOkClick(v); });
+  // The never-shown ratio sliders run the Bayes table as the others do.
+  for (auto slider : {kSensScrollBar, kEspScrollBar, kPrevScrollBar, kCPPScrollBar, kCPNScrollBar})
+    table.bind(slider, Event::Scroll, [&s, &v] { recalcularBayes(s, v); });
+  for (auto rescale : {kTotal, kRecalc, kRedimens})
+    table.bind(rescale, Event::Click, [&s, &v] { reescalar(s, v); });
+  for (auto open : {kAbrir, kAbrir1})
+    table.bind(open, Event::Click, [&s, &v, &f] { AbrirCaso(s, v, f.openDialog1, f.files); });
+  for (auto save : {kSalvar, kGuardar1})
+    table.bind(save, Event::Click, [&s, &f] { GuardarCaso(s, f.saveDialog1, f.files); });
+  table.bind(kNuevo1, Event::Click, [&v] { NuevoCaso(v); });
+  table.bind(kNuevo, Event::Click, [&v] {
+    NuevoCaso(v);
+    v.setClientHeight(kCompactHeight);
+  });
+  table.bind(kSalir1, Event::Click, [&desktop] { desktop.closeMainWindow(); });
+  table.bind(kPruebasdiagnsticas1, Event::Click,
+             [&desktop] { desktop.openHelp(kHelpContents, 0); });
+  table.bind(kAcercade1, Event::Click, [&desktop] { desktop.showAboutBox(); });
 }
 
 }  // namespace tarnolo

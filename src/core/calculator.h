@@ -1,5 +1,5 @@
-// The main window's handlers, toolkit-free: each runs one calculation or command on the one
-// CaseState and the view, and may resize the window.
+// The main window's handlers, toolkit-free: each event runs one calculation or command on the
+// one CaseState and the view, and may resize the window.
 #pragma once
 
 #include "core/case_file.h"
@@ -30,32 +30,12 @@ class Calculator {
   const CaseState& state() const { return state_; }
   View& view() { return view_; }
 
-  void FormCreate();    // compact window
-  void BitBtn6Click();  // "&Calcular": the table, then the full window
-  void icClick();       // "IC": show or hide the limits
-  void ZalfaClick();    // the level changed
+  void FormCreate();  // compact window
 
-  void bayesbotonClick();      // "&Bayes": enter the Bayes mode
-  void BayesOkClick();         // "Ok": leave it
-  void sensScrollBarScroll();  // a slider's notification: the Bayes table again
-  void espScrollBarScroll();
-  void prevScrollBarScroll();
-  void totalClick();    // a click in the total cell: re-scale
-  void BitBtn5Click();  // "&Recalc.": re-scale
-  void BitBtn1Click();  // "Redimens.": re-scale
-
-  void Abrir1Click();    // menu "Abrir"
-  void BitBtn8Click();   // "&Abrir"
-  void Guardar1Click();  // menu "Guardar"
-  void BitBtn7Click();   // "&Salvar"
-  void Nuevo1Click();    // menu "Nuevo": empty table, height unchanged
-  void BitBtn4Click();   // "&Nuevo": empty table, compact window
-
-  void Salir1Click();               // menu "Salir": close the window, which ends the program
-  void Pruebasdiagnsticas1Click();  // menu "Pruebas diagnósticas ..": the help's contents
-  void Acercade1Click();            // menu "Acerca de ...": the About box
-
-  // Binds every handler above to its control's event.
+  // Binds each control's event to the calculation or command that it runs: the table, the
+  // limits and the level; the Bayes mode and its sliders; the re-scale (the total cell,
+  // "&Recalc.", "Redimens."); the case commands from the buttons and the menu; "Salir", the help
+  // and the About box. "&Calcular" and "&Nuevo" then also resize the window.
   void bindEvents(EventTable& table);
 
  private:

@@ -141,7 +141,7 @@ void GuardarCaso(const CaseState& state, FileDialog& dialog, FileSystem& files) 
 void NuevoCaso(View& view) {
   for (auto cell : {kVP, kFP, kVN, kFN, kPositivos, kNegativos, kSanos, kEnfermos, kTotal})
     view.setText(cell, "");
-  view.setEnabled(kBayesboton, false);
+  view.setEnabled(kBayes, false);
 }
 
 }  // namespace tarnolo

@@ -29,7 +29,7 @@ struct RatioBlock {
 };
 
 void proportionBlock(CaseState& s, View& view, const ProportionBlock& b) {
-  const char sep = decimalSeparator();
+  const char sep = view.separator();
   try {
     const double p = s.*b.p;
     const double h = waldCcHalfWidth(p, s.*b.n, s.zAlfa);
@@ -47,7 +47,7 @@ void proportionBlock(CaseState& s, View& view, const ProportionBlock& b) {
 void ratioBlock(CaseState& s, View& view, const RatioBlock& b) {
   try {
     s.*b.limit = store(divide(s.*b.dividend, 1 - static_cast<Ext>(s.*b.subtrahend)));
-    view.setText(b.cell, s.*b.limit >= 0 ? RealToText(s.*b.limit, decimalSeparator()) : "*");
+    view.setText(b.cell, s.*b.limit >= 0 ? RealToText(s.*b.limit, view.separator()) : "*");
   } catch (const Failure& failure) {
     if (failure.kind() != FailureKind::ZeroDivide) throw;
     view.setText(b.cell, "*");
@@ -86,8 +86,9 @@ double waldCcHalfWidth(Ext p, int64_t n, double zAlfa) {
 
 void CalcularIC(CaseState& state, View& view) {
   if (view.itemIndex(kZalfa) == -1) {
-    view.setItemIndex(kZalfa, 0);  // runs ZalfaClick, which computes everything once, nested
+    // The first calculation chooses 95 %; the level's handler would only compute all again.
     state.zAlfa = kZ95;
+    view.setItemIndex(kZalfa, 0, View::Handler::Skip);
   }
   proportionBlock(state, view, kSensBlock);
   proportionBlock(state, view, kEspBlock);

@@ -19,8 +19,8 @@ inline constexpr double kZ99 = 2.576;
 // n = 0 with 0 < p < 1, InvalidOp for n = 0 with p 0 or 1 and for a negative p(1 - p)/n.
 double waldCcHalfWidth(Ext p, int64_t n, double zAlfa);
 
-// Selects "95%" the first time (which runs ZalfaClick, and so CalcularIC, once nested), then
-// computes the sixteen limits in ten blocks. A proportion block that divides by zero shows
+// Selects "95%" the first time (zAlfa 1.96, without running the level's handler), then
+// computes the sixteen limits in ten blocks, once. A proportion block that divides by zero shows
 // "error" in both cells and a ratio block "*"; a limit outside 0..100 % shows "*".
 // Raises InvalidOp for 0/0 or the square root of a negative number, ending the run there.
 void CalcularIC(CaseState& state, View& view);

@@ -4,73 +4,23 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "core/control_names.h"
-
 namespace tarnolo {
 
 namespace {
 
-using namespace names;
-
-ModelControl make(std::string_view name, ControlKind kind) {
-  ModelControl c;
-  c.name = std::string(name);
-  c.kind = kind;
-  if (kind == ControlKind::Bar) c.max = 100;
-  if (kind == ControlKind::RadioGroup) c.value = -1, c.min = -1, c.max = 1;
-  return c;
-}
-
-ModelControl hidden(ModelControl c) {
-  c.visible = false;
-  return c;
-}
-
-ModelControl disabled(ModelControl c) {
-  c.enabled = false;
-  return c;
-}
-
-ModelControl slider(std::string_view name, int32_t min, int32_t max) {
-  ModelControl c = hidden(make(name, ControlKind::Slider));
-  c.min = min, c.max = max, c.value = min;
-  return c;
-}
-
 std::vector<ModelControl> startUpControls() {
-  using K = ControlKind;
   std::vector<ModelControl> list;
-  for (auto n : {kVP, kFP, kFN, kVN}) list.push_back(make(n, K::MaskedCell));
-  for (auto n : {kPositivos, kNegativos, kEnfermos, kSanos, kTotal})
-    list.push_back(make(n, K::TextBox));
-  for (auto n : {kBitBtn8, kBitBtn7, kBitBtn4, kBitBtn6, kBitBtn5, kBitBtn1, kIc})
-    list.push_back(make(n, K::Button));
-  list.push_back(hidden(make(kZalfa, K::RadioGroup)));
-  for (auto n : {kSens, kEsp, kCPP, kCPN, kPrevap, kPrevalencia, kVPP, kVPN})
-    list.push_back(make(n, K::TextBox));
-  for (auto n : {kSensli, kSensls, kEspli, kEspls, kCppli, kCppls, kCpnli, kCpnls, kPrevapli,
-                 kPrevapls, kPrevli, kPrevls, kVppli, kVppls, kVpnli, kVpnls})
-    list.push_back(hidden(make(n, K::LimitCell)));
-  for (auto n : {kSensGauge, kEspGauge, kCPPGauge, kCPNGauge, kPrevapGauge, kPrevgauge, kVppGauge,
-                 kVpngauge}) {
-    const bool neverShown = n == kCPPGauge || n == kCPNGauge;
-    list.push_back(neverShown ? hidden(make(n, K::Bar)) : make(n, K::Bar));
+  for (const ControlSpec& spec : controlTable()) {
+    if (spec.kind == ControlKind::Label) continue;
+    ModelControl c;
+    c.name = std::string(spec.name);
+    c.kind = spec.kind;
+    c.min = spec.min, c.max = spec.max;
+    c.value = spec.min;  // a slider at its lowest, a radio group with no item chosen
+    c.enabled = spec.enabled, c.visible = spec.visible;
+    list.push_back(std::move(c));
   }
-  list.push_back(slider(kSensScrollBar, 1, 99));
-  list.push_back(slider(kEspScrollBar, 1, 99));
-  list.push_back(disabled(slider(kCPPScrollBar, 0, 100)));
-  list.push_back(disabled(slider(kCPNScrollBar, 0, 100)));
-  list.push_back(slider(kPrevScrollBar, 1, 99));
-  list.push_back(disabled(make(kBayesboton, K::Button)));
-  list.push_back(disabled(make(kBayesOk, K::Button)));
-  for (auto n : {kNuevo1, kAbrir1, kGuardar1, kSalir1, kPruebasdiagnsticas1, kAcercade1})
-    list.push_back(make(n, K::MenuItem));
   return list;
-}
-
-bool hasText(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::MaskedCell ||
-         kind == ControlKind::LimitCell;
 }
 
 }  // namespace
@@ -79,6 +29,7 @@ ControlModel::ControlModel() : controls_(startUpControls()) {}
 
 void ControlModel::attach(EventTable& table) {
   table_ = &table;
+  runHandlersFrom(table);
   table.setFailureReporter([this](const std::string& text) { reportFailure(text); });
 }
 
@@ -140,12 +91,12 @@ int32_t ControlModel::itemIndex(std::string_view control) const {
   return this->control(control).value;
 }
 
-void ControlModel::setItemIndex(std::string_view control, int32_t index) {
+bool ControlModel::storeItemIndex(std::string_view control, int32_t index) {
   ModelControl& c = find(control);
   const int32_t clamped = std::clamp(index, c.min, c.max);
-  if (clamped == c.value) return;
+  if (clamped == c.value) return false;
   c.value = clamped;
-  if (clamped != -1 && table_) table_->invoke(control, Event::Click);
+  return clamped != -1;
 }
 
 void ControlModel::showNotice(const std::string& text) {

@@ -7,21 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/control_table.h"
 #include "core/events.h"
 #include "core/view.h"
 
 namespace tarnolo {
-
-enum class ControlKind {
-  TextBox,
-  MaskedCell,
-  LimitCell,
-  Bar,
-  Slider,
-  RadioGroup,
-  Button,
-  MenuItem
-};
 
 struct ModelControl {
   std::string name;
@@ -40,7 +30,9 @@ struct Message {
 
 class ControlModel : public View {
  public:
-  ControlModel();  // every control as at start-up; client height 0 until FormCreate
+  // Every control of controlTable() but the labels, as at start-up; client height 0 until
+  // FormCreate.
+  ControlModel();
 
   // The table whose handlers the controls' events run. Must outlive the model's use.
   void attach(EventTable& table);
@@ -55,7 +47,6 @@ class ControlModel : public View {
   void setEnabled(std::string_view control, bool enabled) override;
   void setVisible(std::string_view control, bool visible) override;
   int32_t itemIndex(std::string_view control) const override;
-  void setItemIndex(std::string_view control, int32_t index) override;
   void setClientHeight(int32_t height) override { height_ = height; }
   void showNotice(const std::string& text) override;
 
@@ -77,6 +68,9 @@ class ControlModel : public View {
   int32_t clientHeight() const { return height_; }
   // Notices and failure boxes in the order shown.
   const std::vector<Message>& messages() const { return messages_; }
+
+ protected:
+  bool storeItemIndex(std::string_view control, int32_t index) override;
 
  private:
   ModelControl& find(std::string_view name);

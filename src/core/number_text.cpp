@@ -116,17 +116,6 @@ locale_t cLocale() {
   return locale;
 }
 
-std::string environmentSeparator() {
-  locale_t user = newlocale(LC_NUMERIC_MASK, "", nullptr);
-  if (user == nullptr) return "";
-  std::string separator = nl_langinfo_l(RADIXCHAR, user);
-  freelocale(user);
-  return separator;
-}
-
-char g_separator = '.';
-SeparatorSource g_source = environmentSeparator;
-
 }  // namespace
 
 std::string RealToText(Ext value, char separator) {
@@ -189,20 +178,17 @@ Ext TextToReal(const std::string& text, char separator) {
   return value;
 }
 
-char decimalSeparator() {
-  return g_separator;
-}
-void setDecimalSeparator(char separator) {
-  g_separator = separator;
-}
-void setSeparatorSource(SeparatorSource source) {
-  g_source = std::move(source);
+char separatorOf(const std::string& setting) {
+  const bool usable = !setting.empty() && static_cast<unsigned char>(setting[0]) < 0x80;
+  return usable ? setting[0] : '.';
 }
 
-void readDecimalSeparator() {
-  const std::string setting = g_source ? g_source() : std::string();
-  const bool usable = !setting.empty() && static_cast<unsigned char>(setting[0]) < 0x80;
-  g_separator = usable ? setting[0] : '.';
+char environmentSeparator() {
+  locale_t user = newlocale(LC_NUMERIC_MASK, "", nullptr);
+  if (user == nullptr) return '.';
+  const std::string setting = nl_langinfo_l(RADIXCHAR, user);
+  freelocale(user);
+  return separatorOf(setting);
 }
 
 }  // namespace tarnolo

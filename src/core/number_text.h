@@ -1,9 +1,8 @@
 // Numbers to text and back: the only conversions of the program, with the decimal separator of
-// the user's locale.
+// the user's locale, which the callers pass in.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "core/arithmetic.h"
@@ -30,18 +29,12 @@ int32_t TextToInteger(const std::string& text);
 // anything else and for a value beyond the extended range ("1e5000").
 Ext TextToReal(const std::string& text, char separator);
 
-// The process-wide decimal separator: "." until read from the locale.
-char decimalSeparator();
-void setDecimalSeparator(char separator);
+// The separator of a locale's decimal-separator setting: its first character, or "." when the
+// setting is empty or does not start with a one-byte character.
+//   separatorOf(",") -> ','   separatorOf("") -> '.'   separatorOf("\u066b") -> '.'
+char separatorOf(const std::string& setting);
 
-// Where the separator comes from: the first character of the locale's decimal-separator
-// setting, or an empty text when it cannot be read. The window installs the toolkit's locale;
-// the default reads the C library's locale of the environment.
-using SeparatorSource = std::function<std::string()>;
-void setSeparatorSource(SeparatorSource source);
-
-// Reads the separator again (at start-up and when the regional settings change). Falls back
-// to "." when the setting cannot be read or does not start with a one-byte character.
-void readDecimalSeparator();
+// The separator of the C library's locale of the environment (LC_NUMERIC, LC_ALL, LANG).
+char environmentSeparator();
 
 }  // namespace tarnolo

@@ -16,7 +16,7 @@ bool useCutoff(const CountTable& table, View& view, const EventTable& events) {
   view.setText(names::kFP, IntegerToText(static_cast<int32_t>(table.fp)));
   view.setText(names::kFN, IntegerToText(static_cast<int32_t>(table.fn)));
   view.setText(names::kVN, IntegerToText(static_cast<int32_t>(table.vn)));
-  return events.deliver(names::kBitBtn6, Event::Click);
+  return events.deliver(names::kCalcular, Event::Click);
 }
 
 }  // namespace tarnolo

@@ -24,7 +24,7 @@ double ratio(double x, double y) {
 }
 
 void readCounts(CaseState& s, View& view) {
-  if (EsNumero(view.text(kVP))) {
+  if (EsNumero(view.text(kVP), view.separator())) {
     s.vp = TextToInteger(view.text(kVP));
   } else {
     // The notice is shown from within the calculation, which then goes on with the old vp.
@@ -70,7 +70,7 @@ void computeIndices(CaseState& s, View& view) {
     s.prevap = quotient(s.positivos, s.total);
     s.cpp = ratio(s.sens, s.esp);
     s.cpn = ratio(s.esp, s.sens);
-    const char sep = decimalSeparator();
+    const char sep = view.separator();
     view.setText(kSens, RealToText(percent(s.sens), sep));
     view.setText(kEsp, RealToText(percent(s.esp), sep));
     view.setText(kCPP, RealToText(s.cpp, sep));
@@ -99,9 +99,9 @@ void setBarsAndSliders(const CaseState& s, View& view) {
 
 }  // namespace
 
-bool EsNumero(const std::string& text) {
+bool EsNumero(const std::string& text, char separator) {
   try {
-    TextToReal(text, decimalSeparator());
+    TextToReal(text, separator);
     return true;
   } catch (const Failure& failure) {
     if (failure.kind() != FailureKind::ConvertError) throw;
@@ -115,7 +115,7 @@ void CalcularTabla(CaseState& state, View& view) {
   writeMargins(state, view);
   computeIndices(state, view);
   setBarsAndSliders(state, view);
-  view.setEnabled(kBayesboton, true);
+  view.setEnabled(kBayes, true);
   CalcularIC(state, view);
 }
 

@@ -9,7 +9,7 @@
 namespace tarnolo {
 
 // True when TextToReal accepts the text (the value is discarded); false on ConvertError.
-bool EsNumero(const std::string& text);
+bool EsNumero(const std::string& text, char separator);
 
 // Reads VP, FP, FN, VN, stores the counts and margins, writes the total cells, the eight result
 // cells ("error" in all eight when a ratio divides by zero), the bars and the Bayes sliders,

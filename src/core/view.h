@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/events.h"
+
 namespace tarnolo {
 
 class View {
@@ -31,14 +33,38 @@ class View {
   virtual void setPosition(std::string_view control, int32_t position) = 0;
   virtual void setEnabled(std::string_view control, bool enabled) = 0;
   virtual void setVisible(std::string_view control, bool visible) = 0;
-  // Selected item of the radio group (-1: none). A write that changes the selection to an item
-  // runs the group's click handler after storing it; a failure of that handler leaves setItemIndex.
+  // Selected item of the radio group (-1: none), clamped to -1..the last item. A write that
+  // changes the selection to an item runs the group's click handler in the table of
+  // runHandlersFrom after storing it, as a user's choice would, unless the writer asks to skip
+  // it; the handler runs unguarded: its failure leaves setItemIndex. This is the one write by
+  // the program that runs a handler (a slider's never does).
+  enum class Handler { Run, Skip };
   virtual int32_t itemIndex(std::string_view control) const = 0;
-  virtual void setItemIndex(std::string_view control, int32_t index) = 0;
+  void setItemIndex(std::string_view control, int32_t index, Handler handler = Handler::Run) {
+    const bool chosen = storeItemIndex(control, index);
+    if (chosen && handler == Handler::Run && handlers_) handlers_->invoke(control, Event::Click);
+  }
   // Client height of the main window (105 compact, 311 full).
   virtual void setClientHeight(int32_t height) = 0;
   // A modal notice with the application title; returns when the user has closed it.
   virtual void showNotice(const std::string& text) = 0;
+
+  // The decimal separator of the user's locale, with which the calculations write numbers into
+  // the controls and read them back: "." until the window sets the locale's.
+  char separator() const { return separator_; }
+  void setSeparator(char separator) { separator_ = separator; }
+
+  // The table whose handlers a write by the program runs (see setItemIndex); none at first.
+  // table must outlive the view's use.
+  void runHandlersFrom(const EventTable& table) { handlers_ = &table; }
+
+ protected:
+  // Stores the selection of a radio group, clamped; true when it changed to an item (not -1).
+  virtual bool storeItemIndex(std::string_view control, int32_t index) = 0;
+
+ private:
+  const EventTable* handlers_ = nullptr;
+  char separator_ = '.';
 };
 
 }  // namespace tarnolo

@@ -3,6 +3,8 @@
 
 #include <QScreen>
 
+#include "core/control_names.h"
+
 namespace tarnolo {
 
 namespace {
@@ -29,9 +31,9 @@ void placeBeside(QWidget& window, const QWidget& owner) {
 GraficosCommand* GraficosCommand::install(QWidget& owner, EventTable& table, const CaseState& state,
                                           FailureReporter failure) {
   auto* command = new GraficosCommand(owner, state, std::move(failure));
-  table.bind(kValorespredictivos1, Event::Click,
+  table.bind(names::kValorespredictivos1, Event::Click,
              [command] { command->open(GraficosWindow::kCurvePage); });
-  table.bind(kNomogramadeFagan1, Event::Click,
+  table.bind(names::kNomogramadeFagan1, Event::Click,
              [command] { command->open(GraficosWindow::kNomogramPage); });
   table.addDeliveryObserver([command] { command->followState(); });
   return command;

@@ -12,10 +12,6 @@
 
 namespace tarnolo {
 
-// The menu items of the commands in the main window's form.
-inline constexpr std::string_view kValorespredictivos1 = "Valorespredictivos1";
-inline constexpr std::string_view kNomogramadeFagan1 = "NomogramadeFagan1";
-
 class GraficosCommand : public QObject {
   Q_OBJECT
 

@@ -25,6 +25,7 @@
 #include "graficos/graph_text.h"
 #include "graficos/graph_widgets.h"
 #include "informe/level_spin_box.h"
+#include "informe/locale_separator.h"
 
 namespace tarnolo {
 
@@ -197,7 +198,7 @@ void GraficosWindow::rebuild() {
 }
 
 void GraficosWindow::showCurve() {
-  const CurveView view{m_report, qBound(0.0, m_state.prev, 1.0), std::nullopt, decimalSeparator()};
+  const CurveView view{m_report, qBound(0.0, m_state.prev, 1.0), std::nullopt, localeSeparator()};
   m_curva->setView(view);
   m_notasCurva->setText(curveNotes(view).join(u'\n'));
   m_notasCurva->setVisible(!m_notasCurva->text().isEmpty());
@@ -205,12 +206,12 @@ void GraficosWindow::showCurve() {
 }
 
 void GraficosWindow::showNomogram() {
-  const NomogramView view{m_report, pretest(), decimalSeparator()};
+  const NomogramView view{m_report, pretest(), localeSeparator()};
   m_nomograma->setView(view);
 }
 
 void GraficosWindow::fillTable() {
-  const char separator = decimalSeparator();
+  const char separator = localeSeparator();
   const QStringList heads{QStringLiteral("Prevalencia"),  QStringLiteral("VPP"),
                           QStringLiteral("VPP inferior"), QStringLiteral("VPP superior"),
                           QStringLiteral("VPN"),          QStringLiteral("VPN inferior"),

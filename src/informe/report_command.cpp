@@ -1,12 +1,14 @@
 // The command "Informe completo…".
 #include "informe/report_command.h"
 
+#include "core/control_names.h"
+
 namespace tarnolo {
 
 ReportCommand* ReportCommand::install(QWidget& owner, EventTable& table, const CaseState& state,
                                       FailureReporter failure) {
   auto* command = new ReportCommand(owner, state, std::move(failure));
-  table.bind(kInformecompleto1, Event::Click, [command] { command->open(); });
+  table.bind(names::kInformecompleto1, Event::Click, [command] { command->open(); });
   table.addDeliveryObserver([command] { command->followState(); });
   return command;
 }

@@ -4,16 +4,12 @@
 
 #include <QObject>
 #include <QPointer>
-#include <string_view>
 
 #include "core/case_state.h"
 #include "core/events.h"
 #include "informe/report_window.h"
 
 namespace tarnolo {
-
-// The menu item of the command in the main window's form.
-inline constexpr std::string_view kInformecompleto1 = "Informecompleto1";
 
 class ReportCommand : public QObject {
   Q_OBJECT

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -17,6 +18,7 @@
 #include "core/report_text.h"
 #include "core/rounded_text.h"
 #include "core/text_file.h"
+#include "informe/locale_separator.h"
 #include "informe/report_document.h"
 #include "ui_report_window.h"
 
@@ -116,7 +118,8 @@ void ReportWindow::connectControls() {
   connect(m_ui->decimales, &QComboBox::currentIndexChanged, this, &ReportWindow::showRows);
   for (auto [button, level] :
        {std::pair{m_ui->nivel90, 90}, {m_ui->nivel95, 95}, {m_ui->nivel99, 99}})
-    connect(button, &QPushButton::clicked, this, [this, level] { m_ui->nivel->setValue(level); });
+    connect(button, &QPushButton::clicked, this,
+            [this, level = level] { m_ui->nivel->setValue(level); });
   connect(m_ui->copiar, &QPushButton::clicked, this, &ReportWindow::onCopiarClicked);
   connect(m_ui->guardarCsv, &QPushButton::clicked, this, &ReportWindow::onGuardarCsvClicked);
   connect(m_ui->imprimir, &QPushButton::clicked, this, &ReportWindow::onImprimirClicked);
@@ -152,7 +155,7 @@ void ReportWindow::showCounts() {
 }
 
 void ReportWindow::showRows() {
-  const char separator = decimalSeparator();
+  const char separator = localeSeparator();
   QTableWidget& table = *m_ui->tabla;
   for (int i = 0; i < table.rowCount(); ++i) {
     const ReportRow& row = m_report.rows[size_t(i)];
@@ -169,10 +172,9 @@ void ReportWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
-// The separator is read again when the main window hears of the change: build once it has.
+// The regional settings changed: the numbers again, with the new separator.
 void ReportWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LocaleChange)
-    QMetaObject::invokeMethod(this, &ReportWindow::followState, Qt::QueuedConnection);
+  if (event->type() == QEvent::LocaleChange) followState();
   QWidget::changeEvent(event);
 }
 
@@ -189,13 +191,13 @@ int ReportWindow::decimals() const {
 }
 
 QString ReportWindow::html() const {
-  return reportHtml(m_report, decimalSeparator(), QDateTime::currentDateTime(), decimals());
+  return reportHtml(m_report, localeSeparator(), QDateTime::currentDateTime(), decimals());
 }
 
 void ReportWindow::onCopiarClicked() {
   auto* data = new QMimeData;
   data->setText(
-      qstring(reportTable(m_report, decimalSeparator(), ProportionScale::Percent, decimals())));
+      qstring(reportTable(m_report, localeSeparator(), ProportionScale::Percent, decimals())));
   data->setHtml(html());
   QGuiApplication::clipboard()->setMimeData(data);
 }
@@ -226,7 +228,7 @@ void ReportWindow::saveFile(const QString& filter, const QString& suffix,
 
 void ReportWindow::onGuardarCsvClicked() {
   saveFile(QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"),
-           [this] { return reportCsv(m_report, decimalSeparator()); });
+           [this] { return reportCsv(m_report, localeSeparator()); });
 }
 
 void ReportWindow::onGuardarPdfClicked() {

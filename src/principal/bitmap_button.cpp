@@ -2,9 +2,16 @@
 #include "principal/bitmap_button.h"
 
 #include <QIcon>
+#include <QImageReader>
 #include <QPixmap>
 
 namespace tarnolo {
+
+QImage readPng(const QString& path) {
+  QImageReader reader(path, "png");
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
+}
 
 Glyph splitGlyph(const QImage& picture) {
   QImage image = picture.convertToFormat(QImage::Format_ARGB32);
@@ -27,7 +34,7 @@ void BitmapButton::setGlyph(const QString& path) {
   m_glyph = path;
   QIcon icon;
   if (!path.isEmpty()) {
-    const Glyph glyph = splitGlyph(QImage(path));
+    const Glyph glyph = splitGlyph(readPng(path));
     icon.addPixmap(QPixmap::fromImage(glyph.enabled), QIcon::Normal);
     icon.addPixmap(QPixmap::fromImage(glyph.disabled), QIcon::Disabled);
   }

@@ -12,6 +12,11 @@ struct Glyph {
   QImage disabled;  // the grey outline version
 };
 
+// Reads the PNG picture at path (a null image when it cannot). Unlike QImage(path), which asks
+// every image plug-in whether it knows the data and so loads them all, it reads with the
+// toolkit's own PNG reader alone.
+QImage readPng(const QString& path);
+
 // Splits a 32 x 16 picture into its two images: the left half for the enabled state, the
 // right half for the disabled one. The colour of the bottom-left pixel is the ground: it
 // becomes transparent in both.

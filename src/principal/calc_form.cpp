@@ -7,10 +7,12 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 
 #include "principal/accessibility.h"
+#include "principal/bitmap_button.h"
 #include "principal/radio_group.h"
 #include "principal/slider.h"
 #include "ui_calc_form.h"
@@ -36,8 +38,11 @@ TcalcForm1::TcalcForm1(QWidget* parent)
   m_ui->setupUi(this);
   usePixelFontSizes(*this);
   makeAccessible(*this);
+  // From pictures read as PNG: an icon given file names would probe every image plug-in (and
+  // load the SVG and JPEG libraries) to learn their format, before the first frame.
   QIcon icon;
-  for (int size : {48, 32, 16}) icon.addFile(QStringLiteral(":/artwork/icon%1.png").arg(size));
+  for (int size : {48, 32, 16})
+    icon.addPixmap(QPixmap::fromImage(readPng(QStringLiteral(":/artwork/icon%1.png").arg(size))));
   setWindowIcon(icon);
   setClientHeight(m_ui->Panel19->geometry().bottom() + 2);  // the design height
   // Every control passes its keys through the window first (the default button), and the

@@ -23,7 +23,8 @@ QString qstring(std::string_view text) {
 }  // namespace
 
 QtView::QtView(TcalcForm1& window, const EventTable& table, NoticePresenter notice)
-    : m_window(window), m_table(table), m_notice(std::move(notice)) {
+    : m_window(window), m_notice(std::move(notice)) {
+  runHandlersFrom(table);
   for (QObject* object : window.findChildren<QObject*>()) {
     if (!object->objectName().isEmpty()) m_controls.insert(object->objectName(), object);
   }
@@ -118,10 +119,8 @@ int32_t QtView::itemIndex(std::string_view control) const {
   return find<RadioGroup>(control)->itemIndex();
 }
 
-void QtView::setItemIndex(std::string_view control, int32_t index) {
-  // The handler runs unguarded: its failure leaves setItemIndex, into the handler that wrote.
-  if (find<RadioGroup>(control)->setItemIndexByProgram(index))
-    m_table.invoke(control, Event::Click);
+bool QtView::storeItemIndex(std::string_view control, int32_t index) {
+  return find<RadioGroup>(control)->setItemIndexByProgram(index);
 }
 
 void QtView::setClientHeight(int32_t height) {

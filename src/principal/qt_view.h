@@ -34,7 +34,6 @@ class QtView : public View {
   void setEnabled(std::string_view control, bool enabled) override;
   void setVisible(std::string_view control, bool visible) override;
   int32_t itemIndex(std::string_view control) const override;
-  void setItemIndex(std::string_view control, int32_t index) override;
   void setClientHeight(int32_t height) override;
   void showNotice(const std::string& text) override;
 
@@ -44,6 +43,9 @@ class QtView : public View {
   bool visible(std::string_view control) const;  // the control's own flag, not its parents'
   int32_t clientHeight() const;
 
+ protected:
+  bool storeItemIndex(std::string_view control, int32_t index) override;
+
  private:
   QObject* find(std::string_view control) const;
   void keepFocusInWindow(QWidget& widget);
@@ -51,7 +53,6 @@ class QtView : public View {
   T* find(std::string_view control) const;
 
   TcalcForm1& m_window;
-  const EventTable& m_table;
   NoticePresenter m_notice;
   QHash<QString, QObject*> m_controls;
 };

@@ -28,6 +28,9 @@ class Slider : public QScrollBar {
   // notification follows.
   void setNotifier(Notifier notify) { m_notify = std::move(notify); }
 
+  // True while a held arrow or page area repeats its step.
+  bool isRepeating() const { return repeatAction() != SliderNoAction; }
+
   // Where the mouse takes hold of the thumb: its centre at the stored position.
   QPoint thumbCentre() const;
   // Where a thumb taken at thumbCentre() must be dragged to stand at position, away from where

@@ -1,6 +1,7 @@
 // The command "Prueba con varios niveles…".
 #include "roc/roc_command.h"
 
+#include "core/control_names.h"
 #include "core/roc_use.h"
 
 namespace tarnolo {
@@ -8,7 +9,7 @@ namespace tarnolo {
 RocCommand* RocCommand::install(QWidget& owner, View& view, EventTable& table,
                                 FailureReporter failure) {
   auto* command = new RocCommand(owner, view, table, std::move(failure));
-  table.bind(kPruebaconvariosniveles1, Event::Click, [command] { command->open(); });
+  table.bind(names::kPruebaconvariosniveles1, Event::Click, [command] { command->open(); });
   return command;
 }
 

@@ -12,9 +12,6 @@
 
 namespace tarnolo {
 
-// The menu item of the command in the main window's form.
-inline constexpr std::string_view kPruebaconvariosniveles1 = "Pruebaconvariosniveles1";
-
 class RocCommand : public QObject {
   Q_OBJECT
 

@@ -7,6 +7,7 @@
 #include "core/number_text.h"
 #include "core/plot_scale.h"
 #include "core/roc_text.h"
+#include "informe/locale_separator.h"
 
 namespace tarnolo {
 
@@ -146,7 +147,7 @@ RocCurveView::RocCurveView(QWidget* parent) : QWidget(parent) {
 void RocCurveView::setAnalysis(const RocAnalysis* analysis, int selected) {
   m_analysis = analysis;
   m_selected = selected;
-  const char separator = decimalSeparator();
+  const char separator = localeSeparator();
   setAccessibleDescription(analysis ? rocCurveDescription(*analysis, separator)
                                     : QStringLiteral("Sin curva: la tabla no es válida."));
   setToolTip(accessibleDescription());
@@ -157,7 +158,7 @@ void RocCurveView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
   if (!m_analysis) return;
-  const Picture picture = rocCurvePicture(*m_analysis, m_selected, decimalSeparator());
+  const Picture picture = rocCurvePicture(*m_analysis, m_selected, localeSeparator());
   paintPicture(painter, QRectF(rect()), picture);
 }
 

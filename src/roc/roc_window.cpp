@@ -25,6 +25,7 @@
 #include "core/roc_text.h"
 #include "core/text_file.h"
 #include "informe/level_spin_box.h"
+#include "informe/locale_separator.h"
 #include "roc/roc_curve.h"
 
 namespace tarnolo {
@@ -294,7 +295,7 @@ void RocWindow::rebuild() {
 }
 
 void RocWindow::showResults() {
-  const char separator = decimalSeparator();
+  const char separator = localeSeparator();
   m_salidas->findChild<QPushButton*>(QStringLiteral("usar"))->setEnabled(bool(m_analysis));
   for (const char* name : {"copiar", "guardarResultados", "guardarCurva", "imprimir"})
     m_salidas->findChild<QPushButton*>(QLatin1String(name))->setEnabled(bool(m_analysis));
@@ -336,7 +337,7 @@ void RocWindow::showResults() {
 }
 
 void RocWindow::showCutoffs() {
-  const char separator = decimalSeparator();
+  const char separator = localeSeparator();
   m_filling = true;
   m_cortes->setRowCount(m_analysis ? int(m_analysis->cutoffs.size()) : 0);
   if (m_analysis) {
@@ -362,7 +363,7 @@ void RocWindow::showCutoffs() {
 }
 
 void RocWindow::showLevels() {
-  const char separator = decimalSeparator();
+  const char separator = localeSeparator();
   m_cocientes->setRowCount(m_analysis ? int(m_analysis->ratios.size()) : 0);
   if (!m_analysis) return;
   for (const RocLevelRatio& r : m_analysis->ratios) {
@@ -482,7 +483,7 @@ void RocWindow::onGuardarTablaClicked() {
   }
   saveBytes(askPath(QStringLiteral("Guardar la tabla de niveles"), QStringLiteral("CSV (*.csv)"),
                     QStringLiteral("niveles.csv"), true),
-            [&] { return rocTableCsv(check.table, decimalSeparator()); });
+            [&] { return rocTableCsv(check.table, localeSeparator()); });
 }
 
 void RocWindow::onUsarClicked() {
@@ -492,15 +493,14 @@ void RocWindow::onUsarClicked() {
 
 void RocWindow::onCopiarClicked() {
   if (m_analysis)
-    QGuiApplication::clipboard()->setText(
-        qstring(rocResultsTable(*m_analysis, decimalSeparator())));
+    QGuiApplication::clipboard()->setText(qstring(rocResultsTable(*m_analysis, localeSeparator())));
 }
 
 void RocWindow::onGuardarResultadosClicked() {
   if (!m_analysis) return;
   saveBytes(askPath(QStringLiteral("Guardar los resultados"), QStringLiteral("CSV (*.csv)"),
                     QStringLiteral("curva-roc.csv"), true),
-            [this] { return rocCsv(*m_analysis, decimalSeparator()); });
+            [this] { return rocCsv(*m_analysis, localeSeparator()); });
 }
 
 void RocWindow::onGuardarCurvaClicked() {
@@ -517,7 +517,7 @@ void RocWindow::onGuardarCurvaClicked() {
   std::optional<PictureFormat> format = pictureFormatFromName(QFileInfo(path).suffix());
   for (PictureFormat f : formats)
     if (!format && chosen == pictureFormatFilter(f)) format = f;
-  const Picture picture = rocCurvePicture(*m_analysis, selectedCutoff(), decimalSeparator());
+  const Picture picture = rocCurvePicture(*m_analysis, selectedCutoff(), localeSeparator());
   runGuarded(
       [&] {
         savePicture(picture, format.value_or(PictureFormat::Png),
@@ -534,7 +534,7 @@ void RocWindow::onImprimirClicked() {
   dialog.setObjectName(QStringLiteral("dialogoImprimir"));
   if (m_hook) m_hook(dialog);
   if (dialog.exec() != QDialog::Accepted) return;
-  const Picture picture = rocCurvePicture(*m_analysis, selectedCutoff(), decimalSeparator());
+  const Picture picture = rocCurvePicture(*m_analysis, selectedCutoff(), localeSeparator());
   if (!printPicture(picture, printer) && m_failure) m_failure("No se pudo imprimir la curva.");
 }
 

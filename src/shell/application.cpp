@@ -21,6 +21,7 @@
 #include "core/number_text.h"
 #include "graficos/graficos_command.h"
 #include "informe/report_command.h"
+#include "principal/lazy_icon_style.h"
 #include "principal/window_session.h"
 #include "roc/roc_command.h"
 #include "shell/command_line.h"
@@ -106,13 +107,17 @@ void useToolkitTranslation(QTranslator& translator) {
     QCoreApplication::installTranslator(&translator);
 }
 
-void useLocaleSeparator() {
-  setSeparatorSource([] { return QLocale().decimalPoint().toStdString(); });
-  readDecimalSeparator();
+void useProgramStyle() {
+  QApplication::setStyle(new LazyIconStyle(QStyleFactory::create(QStringLiteral("Windows"))));
 }
 
-void followLocaleChanges(TcalcForm1& window) {
-  QObject::connect(&window, &TcalcForm1::localeChanged, &window, &readDecimalSeparator);
+void useLocaleSeparator(View& view) {
+  view.setSeparator(separatorOf(QLocale().decimalPoint().toStdString()));
+}
+
+void followLocaleChanges(TcalcForm1& window, View& view) {
+  QObject::connect(&window, &TcalcForm1::localeChanged, &window,
+                   [&view] { useLocaleSeparator(view); });
 }
 
 int runTarnolo(int argc, char** argv) {
@@ -132,11 +137,10 @@ int runTarnolo(int argc, char** argv) {
   }
 
   loadFloatingPointSetting();
-  useLocaleSeparator();
   toolkitMessages = qInstallMessageHandler(startUpMessage);
   QApplication application(argc, argv);
   qInstallMessageHandler(toolkitMessages);
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+  useProgramStyle();
   QTranslator toolkitTexts;
   useToolkitTranslation(toolkitTexts);
   // The title goes on the boxes only: no display name, so that the toolkit adds nothing to
@@ -150,7 +154,8 @@ int runTarnolo(int argc, char** argv) {
     showStartUpFailure(std::current_exception(), reinterpret_cast<const void*>(&createMainWindow));
     return 1;
   }
-  followLocaleChanges(session->window);
+  useLocaleSeparator(session->view);
+  followLocaleChanges(session->window, session->view);
   ReportCommand::install(session->window, session->table, session->state(), reportFailure);
   PairedCommand::install(session->window, session->table, reportFailure);
   RocCommand::install(session->window, session->view, session->table, reportFailure);

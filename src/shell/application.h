@@ -8,6 +8,7 @@ class QTranslator;
 namespace tarnolo {
 
 class TcalcForm1;
+class View;
 class HelpViewer;
 struct WindowSession;
 
@@ -18,10 +19,16 @@ inline constexpr const char* kHelpFile = "C:\\TEST\\Lmq\\Lmq.hlp";
 // Qt's translations when they are installed; translator must outlive their use.
 void useToolkitTranslation(QTranslator& translator);
 
-// Numbers are written and read with the decimal separator of the toolkit's locale: reads it.
-void useLocaleSeparator();
-// Reads the separator again whenever window is told that the regional settings changed.
-void followLocaleChanges(TcalcForm1& window);
+// The program's look: the toolkit's "Windows" style, its standard icons read when first used.
+// Needs the application object.
+void useProgramStyle();
+
+// Numbers are written and read with the decimal separator of the toolkit's locale: gives it to
+// view.
+void useLocaleSeparator(View& view);
+// Gives view the separator again whenever window is told that the regional settings changed;
+// view must outlive window.
+void followLocaleChanges(TcalcForm1& window, View& view);
 
 // Hands the window's help command to help, which must outlive the session's use.
 void connectHelp(WindowSession& session, HelpViewer& help);

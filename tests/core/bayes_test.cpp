@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/arithmetic.h"
+#include "core/bayes.h"
 #include "core/control_names.h"
 #include "core/session.h"
 #include "session_helpers.h"
@@ -22,7 +23,7 @@ void recalc(ModelSession& s, int sens, int esp, int prev, const std::string& tot
   s.model.setPosition(kEspScrollBar, esp);
   s.model.setPosition(kPrevScrollBar, prev);
   s.model.setText(kTotal, total);
-  s.model.userClick(kBitBtn5);
+  s.model.userClick(kRecalc);
 }
 
 struct TableCase {
@@ -103,7 +104,7 @@ TEST(Reescalar, TakesTheTotalFromItsCell) {
 }
 
 TEST(Reescalar, AllThreeCommandsRescale) {
-  for (auto command : {kTotal, kBitBtn5, kBitBtn1}) {
+  for (auto command : {kTotal, kRecalc, kRedimens}) {
     SCOPED_TRACE(command);
     ModelSession s;
     s.model.setText(kTotal, "100");
@@ -134,20 +135,20 @@ TEST(BayesMode, EnteringAndLeavingRecomputeNothing) {
   ModelSession s;
   run(s, kCalculated);
   const std::vector<std::string> before = textsOf(s);
-  s.model.userClick(kBayesboton);
+  s.model.userClick(kBayes);
   EXPECT_EQ(textsOf(s), before);
   for (auto slider :
        {kSensScrollBar, kEspScrollBar, kPrevScrollBar, kCPPScrollBar, kCPNScrollBar}) {
     const bool shown = slider != kCPPScrollBar && slider != kCPNScrollBar;
     EXPECT_EQ(s.model.control(slider).visible && s.model.control(slider).enabled, shown) << slider;
   }
-  EXPECT_FALSE(s.model.control(kBayesboton).enabled);
+  EXPECT_FALSE(s.model.control(kBayes).enabled);
   s.model.userScroll(kEspScrollBar, 80);
   const std::vector<std::string> moved = textsOf(s);
   s.model.userClick(kBayesOk);
   EXPECT_EQ(textsOf(s), moved);
   EXPECT_FALSE(s.model.control(kSensScrollBar).visible);
-  EXPECT_TRUE(s.model.control(kBayesboton).enabled);
+  EXPECT_TRUE(s.model.control(kBayes).enabled);
   EXPECT_FALSE(s.model.control(kBayesOk).enabled);
 }
 
@@ -173,7 +174,7 @@ TEST(SliderGesture, DisplayFollowsOneStepBehind) {
     run(s, std::string(kCalculated) + "click bayesboton\n");
     std::vector<std::string> shown;
     s.table.bind(kSensScrollBar, Event::Scroll, [&] {
-      s.calculator.sensScrollBarScroll();
+      recalcularBayes(s.state(), s.model);
       shown.push_back(s.model.text(kSens));
     });
     s.model.userScroll(kSensScrollBar, c.to);

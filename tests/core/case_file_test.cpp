@@ -300,7 +300,7 @@ TEST(CaseDialogs, OpenWithAnEmptyName) {
 }
 
 TEST(NuevoCaso, EmptiesTheTableKeepsTheResultsAndOnlyTheButtonShrinks) {
-  const std::pair<std::string_view, int32_t> twins[] = {{kNuevo1, 311}, {kBitBtn4, 105}};
+  const std::pair<std::string_view, int32_t> twins[] = {{kNuevo1, 311}, {kNuevo, 105}};
   for (const auto& [control, height] : twins) {
     SCOPED_TRACE(control);
     ModelSession s;
@@ -309,7 +309,7 @@ TEST(NuevoCaso, EmptiesTheTableKeepsTheResultsAndOnlyTheButtonShrinks) {
     expectControls(s,
                    "VP= FP= VN= FN= positivos= negativos= SANOS= ENFERMOS= total= "
                    "sens=85.7142857142857 SensGauge=86");
-    EXPECT_FALSE(s.model.control(kBayesboton).enabled);
+    EXPECT_FALSE(s.model.control(kBayes).enabled);
     EXPECT_EQ(s.state().vp, 6);
     EXPECT_EQ(s.model.clientHeight(), height);
   }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <cmath>
+#include <map>
 
 #include "core/arithmetic.h"
 #include "core/failures.h"
@@ -48,7 +49,6 @@ const LimitCase kLimits[] = {
 };
 
 TEST(CalcularIC, LimitTextsAtBothLevels) {
-  setDecimalSeparator('.');
   for (const auto& c : kLimits) {
     SCOPED_TRACE(c.name);
     ModelSession s;
@@ -81,6 +81,33 @@ TEST_F(ConfidenceTest, FirstCalculationSelects95Percent) {
   EXPECT_EQ(text(kCppli), "1.05663441633957");
   EXPECT_EQ(text(kSensls), "*");
   EXPECT_EQ(text(kCppls), "*");
+}
+
+// The first calculation chooses 95 % itself: the level's handler, bound as in the window, must
+// not run a second, nested calculation of every limit.
+TEST_F(ConfidenceTest, FirstCalculationWritesEachLimitOnce) {
+  struct CountingModel : ControlModel {
+    std::map<std::string, int, std::less<>> writes;
+    void setText(std::string_view control, const std::string& text) override {
+      ++writes[std::string(control)];
+      ControlModel::setText(control, text);
+    }
+  } model;
+  EventTable table;
+  model.attach(table);
+  test::calcular(session, {"6", "3", "1", "10"});
+  CaseState state = session.state();
+  state.zAlfa = 0;
+  int levelRuns = 0;
+  table.bind(kZalfa, Event::Click, [&] { ++levelRuns, ZalfaClick(state, model); });
+  CalcularIC(state, model);
+  EXPECT_EQ(levelRuns, 0);
+  EXPECT_EQ(model.itemIndex(kZalfa), 0);
+  EXPECT_EQ(state.zAlfa, 1.96);
+  for (auto cell : kLimitCells) {
+    EXPECT_EQ(model.writes[std::string(cell)], 1) << cell;
+    EXPECT_EQ(model.text(cell), text(cell)) << cell;
+  }
 }
 
 TEST_F(ConfidenceTest, LevelChosenBeforeAnyCalculationFailsOnceAndStays) {

@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+#include <vector>
+
 #include "core/control_names.h"
+#include "core/control_table.h"
 #include "core/failures.h"
 
 namespace tarnolo {
@@ -17,6 +22,51 @@ class ControlModelTest : public ::testing::Test {
   ControlModel model;
   EventTable table;
 };
+
+// The table of controls is what the model, the accessibility setup and the form check read:
+// a name twice or a gap in the tab order would make one of them pick the wrong control.
+TEST(ControlTable, NamesAreUniqueAndTabOrderHasNoGapOrRepeat) {
+  std::set<std::string_view> names;
+  std::vector<int> stops;
+  for (const ControlSpec& spec : controlTable()) {
+    SCOPED_TRACE(spec.name);
+    EXPECT_TRUE(names.insert(spec.name).second);
+    EXPECT_EQ(findControl(spec.name), &spec);
+    if (spec.tabOrder >= 0) stops.push_back(spec.tabOrder);
+    // Only what takes the focus stops the Tab key.
+    const bool focusable = spec.kind != ControlKind::Bar && spec.kind != ControlKind::MenuItem &&
+                           spec.kind != ControlKind::Label;
+    EXPECT_EQ(spec.tabOrder >= 0, focusable);
+  }
+  std::sort(stops.begin(), stops.end());
+  for (size_t i = 0; i < stops.size(); ++i) EXPECT_EQ(stops[i], static_cast<int>(i));
+  EXPECT_EQ(findControl("Panel99"), nullptr);
+}
+
+// The model holds every control of the table but the labels, in the table's order, each in
+// its start-up state.
+TEST(ControlTable, ModelTakesEveryControlButTheLabels) {
+  ControlModel model;
+  auto c = model.controls().begin();
+  for (const ControlSpec& spec : controlTable()) {
+    SCOPED_TRACE(spec.name);
+    if (spec.kind == ControlKind::Label) {
+      EXPECT_FALSE(model.has(spec.name));
+      continue;
+    }
+    ASSERT_NE(c, model.controls().end());
+    EXPECT_EQ(c->name, spec.name);
+    EXPECT_EQ(c->kind, spec.kind);
+    EXPECT_EQ(c->visible, spec.visible);
+    EXPECT_EQ(c->enabled, spec.enabled);
+    EXPECT_EQ(c->value, spec.min);
+    ++c;
+  }
+  EXPECT_EQ(c, model.controls().end());
+  EXPECT_EQ(model.control(kZalfa).value, -1);  // no level chosen
+  EXPECT_EQ(model.control(kSensScrollBar).value, 1);
+  EXPECT_EQ(model.control(kSensGauge).max, 100);
+}
 
 TEST_F(ControlModelTest, MaskedCellReadsWithoutTrailingBlanks) {
   const std::pair<const char*, const char*> cases[] = {
@@ -64,8 +114,9 @@ TEST_F(ControlModelTest, RadioGroupWriteRunsTheClickHandlerAfterStoring) {
   model.setItemIndex(kZalfa, 5);   // beyond the last item: the last
   model.setItemIndex(kZalfa, -1);  // cleared: nothing runs
   model.setItemIndex(kZalfa, -7);
+  model.setItemIndex(kZalfa, 1, View::Handler::Skip);  // stored, the handler skipped
   EXPECT_EQ(seen, (std::vector<int32_t>{0, 1}));
-  EXPECT_EQ(model.itemIndex(kZalfa), -1);
+  EXPECT_EQ(model.itemIndex(kZalfa), 1);
 }
 
 TEST_F(ControlModelTest, ProgramWriteOfTheRadioGroupLetsAFailureThrough) {
@@ -77,16 +128,16 @@ TEST_F(ControlModelTest, ProgramWriteOfTheRadioGroupLetsAFailureThrough) {
 
 TEST_F(ControlModelTest, UserGesturesReachOnlyShownEnabledControls) {
   int clicks = 0, scrolls = 0, selects = 0;
-  table.bind(kBayesboton, Event::Click, [&] { ++clicks; });
+  table.bind(kBayes, Event::Click, [&] { ++clicks; });
   table.bind(kSensScrollBar, Event::Scroll, [&] { ++scrolls; });
   table.bind(kZalfa, Event::Click, [&] { ++selects; });
-  model.userClick(kBayesboton);          // disabled at start
+  model.userClick(kBayes);               // disabled at start
   model.userScroll(kSensScrollBar, 50);  // hidden at start
   model.userSelect(kZalfa, 0);           // hidden at start
   EXPECT_EQ(clicks + scrolls + selects, 0);
   EXPECT_EQ(model.position(kSensScrollBar), 1);
-  model.setEnabled(kBayesboton, true);
-  model.userClick(kBayesboton);
+  model.setEnabled(kBayes, true);
+  model.userClick(kBayes);
   EXPECT_EQ(clicks, 1);
 }
 
@@ -116,9 +167,9 @@ TEST_F(ControlModelTest, FailingScrollHandlerEndsTheGesture) {
 }
 
 TEST_F(ControlModelTest, GuardReportsOneBoxAndGoesOn) {
-  table.bind(kBitBtn6, Event::Click, [] { throw std::runtime_error("boom"); });
+  table.bind(kCalcular, Event::Click, [] { throw std::runtime_error("boom"); });
   table.bind(kIc, Event::Click, [] { raiseInOut(32); });
-  model.userClick(kBitBtn6);
+  model.userClick(kCalcular);
   model.userClick(kIc);
   ASSERT_EQ(model.messages().size(), 2u);
   EXPECT_EQ(model.messages()[0].text, "boom.");
@@ -129,7 +180,7 @@ TEST_F(ControlModelTest, GuardReportsOneBoxAndGoesOn) {
 // was not bound; a failing observer gets its own box and the next one still runs.
 TEST_F(ControlModelTest, DeliveryObserversRunAfterEveryEvent) {
   std::vector<std::string> seen;
-  table.bind(kBitBtn6, Event::Click, [&] { seen.push_back("handler"); });
+  table.bind(kCalcular, Event::Click, [&] { seen.push_back("handler"); });
   table.bind(kIc, Event::Click, [&] {
     seen.push_back("failing handler");
     raiseInvalidOp();
@@ -139,12 +190,12 @@ TEST_F(ControlModelTest, DeliveryObserversRunAfterEveryEvent) {
     if (seen.size() > 8) raiseZeroDivide();
   });
   table.addDeliveryObserver([&] { seen.push_back("second"); });
-  model.userClick(kBitBtn6);
+  model.userClick(kCalcular);
   model.userClick(kIc);
-  model.userClick(kBitBtn4);  // nothing bound
+  model.userClick(kNuevo);  // nothing bound
   EXPECT_EQ(seen, (std::vector<std::string>{"handler", "first", "second", "failing handler",
                                             "first", "second", "first", "second"}));
-  model.userClick(kBitBtn4);
+  model.userClick(kNuevo);
   ASSERT_EQ(model.messages().size(), 2u);
   EXPECT_EQ(model.messages()[0].text, "Invalid floating point operation.");
   EXPECT_EQ(model.messages()[1].text, "Floating point division by zero.");

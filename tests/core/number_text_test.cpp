@@ -182,22 +182,12 @@ TEST(TextToReal, LongTextsNeitherCrashNorHang) {
   EXPECT_THROW(TextToInteger(std::string(1000000, '1')), Failure);
 }
 
-class DecimalSeparatorTest : public ::testing::Test {
- protected:
-  void TearDown() override {
-    setSeparatorSource([] { return std::string("."); });
-    readDecimalSeparator();
-  }
-};
-
-TEST_F(DecimalSeparatorTest, ReadsTheFirstCharacterOrFallsBackToPoint) {
+TEST(SeparatorOf, ReadsTheFirstCharacterOrFallsBackToPoint) {
   const std::pair<std::string, char> cases[] = {
       {",", ','}, {".", '.'}, {"", '.'}, {"\xd9\xab", '.'}, {",,", ','}};
   for (const auto& [setting, expected] : cases) {
     SCOPED_TRACE(setting);
-    setSeparatorSource([setting = setting] { return setting; });
-    readDecimalSeparator();
-    EXPECT_EQ(decimalSeparator(), expected);
+    EXPECT_EQ(separatorOf(setting), expected);
   }
 }
 

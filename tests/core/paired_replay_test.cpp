@@ -17,7 +17,6 @@ std::string fileText(const std::string& path) {
 }
 
 TEST(PairedStep, WritesTheComparisonOfTheEightCounts) {
-  setDecimalSeparator('.');
   const std::string path = ::testing::TempDir() + "tarnolo paired.csv";
   ModelSession session;
   test::run(session, "paired 319 78 22 32 31 53 22 155 clopper-pearson 95 " + path + "\n");

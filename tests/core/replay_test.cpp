@@ -19,13 +19,11 @@ struct Replayed {
 };
 
 Replayed replay(const std::string& script) {
-  setDecimalSeparator('.');
   ModelSession session;
   std::istringstream in(script);
   std::ostringstream out, err;
   const int status = runScript(in, session, err);
   if (status == 0) printSnapshot(session, out);
-  setDecimalSeparator('.');
   return {status, out.str(), err.str()};
 }
 

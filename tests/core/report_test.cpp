@@ -69,7 +69,6 @@ void expectField(const ReportValue& value, double field, const std::string& cell
 }
 
 TEST(BuildReport, WaldCcGivesTheMainWindowsNumbersBitForBit) {
-  setDecimalSeparator('.');
   using namespace names;
   struct Block {
     const char* key;

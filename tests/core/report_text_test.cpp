@@ -134,8 +134,8 @@ TEST(ValueText, PercentTextsAreTheMainWindows) {
   };
   for (const test::Counts& counts :
        {test::Counts{"397", "84", "54", "177"}, {"6", "3", "1", "10"}}) {
-    setDecimalSeparator(',');
     ModelSession session;
+    session.model.setSeparator(',');
     test::calcular(session, counts);
     const Report report = buildReport(session.state(), M::WaldCc, 95);
     for (const auto& r : rows) {
@@ -151,7 +151,6 @@ TEST(ValueText, PercentTextsAreTheMainWindows) {
       EXPECT_EQ(text(row.limits.upper), session.model.text(r.upper));
     }
   }
-  setDecimalSeparator('.');
 }
 
 TEST(ReportTable, TabSeparatedWithCountsLevelAndMethods) {

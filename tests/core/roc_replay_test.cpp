@@ -48,7 +48,6 @@ TEST(RocStep, WritesTheResultsInTheReportsLayout) {
             "superior IC 99,9 % Clopper-Pearson exacto;motivo");
   EXPECT_NE(comma.find("\r\nsens@5;0,647058823529412;"), std::string::npos);
   EXPECT_TRUE(errors(session).empty());
-  setDecimalSeparator('.');  // the step above changed it for the whole program
   for (const std::string& path : {in, out, out + ".2"}) std::remove(path.c_str());
 }
 
@@ -110,7 +109,6 @@ const CutoffCase kCutoffs[] = {
 };
 
 TEST(UseCutoff, TypesTheFourCellsAndCalculatesAsAUser) {
-  setDecimalSeparator('.');
   for (const CutoffCase& c : kCutoffs) {
     SCOPED_TRACE(c.why);
     ModelSession session;

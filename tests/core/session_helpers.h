@@ -59,7 +59,7 @@ inline void calcular(ModelSession& session, const Counts& counts) {
   session.model.setText(names::kFP, counts.fp);
   session.model.setText(names::kFN, counts.fn);
   session.model.setText(names::kVN, counts.vn);
-  session.model.userClick(names::kBitBtn6);
+  session.model.userClick(names::kCalcular);
 }
 
 inline std::vector<std::string> messageTexts(const ModelSession& session) {
@@ -69,11 +69,9 @@ inline std::vector<std::string> messageTexts(const ModelSession& session) {
   return texts;
 }
 
-// Every test starts with "." and leaves it so.
+// A fresh session for every test, writing with ".".
 class SessionTest : public ::testing::Test {
  protected:
-  void SetUp() override { setDecimalSeparator('.'); }
-  void TearDown() override { setDecimalSeparator('.'); }
   std::string text(std::string_view control) const { return session.model.text(control); }
   int32_t value(std::string_view control) const { return session.model.control(control).value; }
   bool enabled(std::string_view control) const { return session.model.control(control).enabled; }

@@ -81,7 +81,7 @@ TEST_F(CalcularTablaTest, WritesMarginsIndicesBarsAndSliders) {
     for (int i = 0; i < 6; ++i) EXPECT_EQ(fresh.model.control(bars[i]).value, c.bars[i]) << bars[i];
     for (int i = 0; i < 3; ++i)
       EXPECT_EQ(fresh.model.position(sliders[i]), c.sliders[i]) << sliders[i];
-    EXPECT_TRUE(fresh.model.control(kBayesboton).enabled);
+    EXPECT_TRUE(fresh.model.control(kBayes).enabled);
     EXPECT_FALSE(fresh.model.control(kSensScrollBar).visible);  // positions only; still hidden
     EXPECT_EQ(fresh.model.clientHeight(), 311);
   }
@@ -124,7 +124,7 @@ TEST_F(CalcularTablaTest, InvalidOperationStopsBeforeTheResults) {
   ModelSession compact;
   test::calcular(compact, {"0", "0", "0", "0"});
   EXPECT_EQ(compact.model.clientHeight(), 105);
-  EXPECT_FALSE(compact.model.control(kBayesboton).enabled);
+  EXPECT_FALSE(compact.model.control(kBayes).enabled);
   EXPECT_EQ(compact.model.itemIndex(kZalfa), -1);  // CalcularIC did not run
 }
 
@@ -191,19 +191,25 @@ TEST_F(CalcularTablaTest, CountsWrittenByTheProgramAreReadBack) {
   EXPECT_EQ(text(kEnfermos), "2");
 }
 
-TEST_F(CalcularTablaTest, UsesTheCurrentSeparator) {
-  setDecimalSeparator(',');
-  test::calcular(session, {"6", "3", "1", "10"});
-  EXPECT_EQ(text(kSens), "85,7142857142857");
-  EXPECT_EQ(text(kSensli), "52,6484657777971");
+// The separator of the view, also an odd one, so that "." cannot pass by accident.
+TEST_F(CalcularTablaTest, UsesTheSeparatorOfTheView) {
+  for (char separator : {',', '?'}) {
+    SCOPED_TRACE(separator);
+    session.model.setSeparator(separator);
+    test::calcular(session, {"6", "3", "1", "10"});
+    const std::string s(1, separator);
+    EXPECT_EQ(text(kSens), "85" + s + "7142857142857");
+    EXPECT_EQ(text(kSensli), "52" + s + "6484657777971");
+  }
 }
 
 TEST(EsNumero, ConvertErrorMeansNo) {
-  setDecimalSeparator('.');
-  EXPECT_TRUE(EsNumero(" 12 "));
-  EXPECT_TRUE(EsNumero("1.5"));
-  EXPECT_FALSE(EsNumero(""));
-  EXPECT_FALSE(EsNumero("1 2"));
+  EXPECT_TRUE(EsNumero(" 12 ", '.'));
+  EXPECT_TRUE(EsNumero("1.5", '.'));
+  EXPECT_TRUE(EsNumero("1,5", ','));
+  EXPECT_FALSE(EsNumero("1.5", ','));
+  EXPECT_FALSE(EsNumero("", '.'));
+  EXPECT_FALSE(EsNumero("1 2", '.'));
 }
 
 }  // namespace

@@ -72,8 +72,8 @@ Monkey::Monkey(uint32_t seed, CaseFolder& folder)
   m_closer.setInterval(0);
   QObject::connect(&m_closer, &QTimer::timeout, &m_closer, [this] { closeModal(); });
   m_files = m_folder.record();
-  useLocaleSeparator();
-  followLocaleChanges(m_session->window);
+  useLocaleSeparator(m_session->view);
+  followLocaleChanges(m_session->window, m_session->view);
   m_session->window.show();
   m_session->window.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&m_session->window));
@@ -81,8 +81,6 @@ Monkey::Monkey(uint32_t seed, CaseFolder& folder)
 
 Monkey::~Monkey() {
   QLocale::setDefault(QLocale::c());
-  setSeparatorSource(nullptr);
-  setDecimalSeparator('.');
 }
 
 void Monkey::step() {

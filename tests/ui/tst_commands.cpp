@@ -18,6 +18,7 @@
 #include <sstream>
 
 #include "about/about_box.h"
+#include "core/bayes.h"
 #include "core/control_names.h"
 #include "modal_watchdog.h"
 #include "principal/slider.h"
@@ -47,20 +48,6 @@ QStringList messages(const WindowTarget& target) {
   for (const Message& m : target.snapshot().messages)
     texts << (m.kind == Message::Notice ? "notice: " : "error: ") + QString::fromStdString(m.text);
   return texts;
-}
-
-// Runs act on the first box of kind T that shows modally.
-template <class T, class Act>
-void whenShown(QObject* context, Act act) {
-  auto* poll = new QTimer(context);
-  QObject::connect(poll, &QTimer::timeout, context, [poll, act] {
-    auto* box = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible()) return;
-    poll->stop();
-    poll->deleteLater();
-    act(box);
-  });
-  poll->start(5);
 }
 
 QWidget* control(WindowTarget& target, const char* name) {
@@ -100,7 +87,7 @@ class tst_Commands : public QObject {
 
 // The program's style (tarnolo sets it at start-up).
 void tst_Commands::initTestCase() {
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+  useProgramStyle();
 }
 
 void tst_Commands::heights_data() {
@@ -249,9 +236,12 @@ void tst_Commands::accessKeys() {
   if (!enable.isEmpty()) s.view.setEnabled(enable.toStdString(), true);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
   const QStringList expected = clicked.isEmpty() ? QStringList() : QStringList{clicked};
-  // An access key clicks 100 ms later. A click that must not come cannot be waited for: give it
-  // the time it would take.
-  if (expected.isEmpty()) QTest::qWait(200);
+  // An access key presses its button at once and clicks it 100 ms later: with no button down,
+  // no click can come any more.
+  if (expected.isEmpty()) {
+    for (const QPushButton* button : s.window.findChildren<QPushButton*>())
+      QVERIFY2(!button->isDown(), qPrintable(button->objectName()));
+  }
   QTRY_COMPARE(seen, expected);
 }
 
@@ -264,7 +254,7 @@ void tst_Commands::oneArrowClickRunsTheScrollHandlerTwice() {
   QList<int> seen;
   s.table.bind(names::kSensScrollBar, Event::Scroll, [&] {
     seen << s.view.position(names::kSensScrollBar);
-    s.calculator.sensScrollBarScroll();
+    recalcularBayes(s.state(), s.view);
   });
   QWidget* slider = control(target, "sensScrollBar");
   QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() - 4, slider->height() / 2));
@@ -281,7 +271,7 @@ void tst_Commands::focusStaysWithTheWindowWhenItsControlGoes() {
   WindowSession& s = target.session();
   QVERIFY(run(target, kWorkedTable));
   int calculations = 0;
-  s.table.bind(names::kBitBtn6, Event::Click, [&] { ++calculations; });
+  s.table.bind(names::kCalcular, Event::Click, [&] { ++calculations; });
   for (const char* button : {"bayesboton", "sensScrollBar", "BayesOk"}) {
     QWidget* clicked = control(target, button);
     clicked->setFocus(Qt::MouseFocusReason);
@@ -336,16 +326,18 @@ void tst_Commands::aboutBoxIsFreshEachTime() {
   QList<QPointer<TAboutBox>> boxes;
   ModalWatchdog watchdog(3000);  // closes the box if the checks below stop short
   for (int use = 0; use < 2; ++use) {
-    whenShown<TAboutBox>(this, [&](TAboutBox* box) {
-      QVERIFY(!box->property("used").isValid());  // nothing left of an earlier box
-      box->setProperty("used", true);
-      QCOMPARE(box->parentWidget(), &s.window);
-      QVERIFY(box->isModal());
-      QCOMPARE(box->windowTitle(), QStringLiteral("Información y agradecimientos"));
-      boxes << box;
-      auto* ok = box->findChild<QPushButton*>("OKButton");
-      QTest::mouseClick(ok, Qt::LeftButton);
-    });
+    ModalWatchdog about(
+        5, ModalWatchdog::only<TAboutBox>([&](TAboutBox& shown) {
+          TAboutBox* box = &shown;
+          QVERIFY(!box->property("used").isValid());  // nothing left of an earlier box
+          box->setProperty("used", true);
+          QCOMPARE(box->parentWidget(), &s.window);
+          QVERIFY(box->isModal());
+          QCOMPARE(box->windowTitle(), QStringLiteral("Información y agradecimientos"));
+          boxes << box;
+          auto* ok = box->findChild<QPushButton*>("OKButton");
+          QTest::mouseClick(ok, Qt::LeftButton);
+        }));
     replay::chooseMenuItem(*s.window.menuBar(), *item);
     QCOMPARE(boxes.size(), use + 1);
     QVERIFY(boxes.last().isNull());  // destroyed once closed
@@ -367,10 +359,10 @@ void tst_Commands::aboutBoxGoesWhenAFailureLeavesIt() {
   s.window.show();
   QVERIFY(QTest::qWaitForWindowActive(&s.window));
   ModalWatchdog watchdog(3000);
-  whenShown<TAboutBox>(this, [&](TAboutBox* shown) {
-    box = shown;
-    QTimer::singleShot(0, [] { throw std::runtime_error("fallo en la caja"); });
-  });
+  ModalWatchdog about(5, ModalWatchdog::only<TAboutBox>([&](TAboutBox& shown) {
+                        box = &shown;
+                        QTimer::singleShot(0, [] { throw std::runtime_error("fallo en la caja"); });
+                      }));
   QTest::ignoreMessage(QtWarningMsg, QRegularExpression("exception thrown from an event handler"));
   s.table.deliver(names::kAcercade1, Event::Click);
   QCOMPARE(shown, QStringList{"fallo en la caja."});

@@ -9,6 +9,7 @@
 #include "principal/masked_cell.h"
 #include "principal/radio_group.h"
 #include "principal/slider.h"
+#include "shell/application.h"
 
 using namespace tarnolo;
 
@@ -39,7 +40,7 @@ class tst_Controls : public QObject {
 
 // The program's style, in which a click in the track moves the thumb by a page.
 void tst_Controls::initTestCase() {
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+  useProgramStyle();
 }
 
 // Keys typed into a cell holding `start` (as the program wrote it); '<' is Backspace, 'H'
@@ -291,8 +292,8 @@ void tst_Controls::sliderDropsStepsWhileABoxIsOpen_data() {
   QTest::newRow("handler showing a notice") << false << 31;
 }
 
-// A handler that keeps a box open past the auto-repeat delay (here a nested loop of 700 ms):
-// the repeated steps are not stored meanwhile.
+// A handler that keeps a box open until the auto-repeat fires under it (a nested loop that
+// waits for the repeated step): the repeated steps are not stored meanwhile.
 void tst_Controls::sliderDropsStepsWhileABoxIsOpen() {
   QFETCH(bool, fails);
   QFETCH(int, stored);
@@ -302,10 +303,12 @@ void tst_Controls::sliderDropsStepsWhileABoxIsOpen() {
   slider.setValue(30);
   QList<int> seen;
   int underBox = -1;
+  bool repeated = false;
   slider.setNotifier([&] {
     seen << slider.value();
     if (seen.size() == 1) {
-      QTest::qWait(700);
+      QSignalSpy repeat(&slider, &QAbstractSlider::actionTriggered);
+      repeated = repeat.wait(5000);
       underBox = slider.value();
       return !fails;
     }
@@ -315,6 +318,7 @@ void tst_Controls::sliderDropsStepsWhileABoxIsOpen() {
   QVERIFY(QTest::qWaitForWindowExposed(&slider));
   const QPoint arrow(slider.width() - 3, 9);
   QTest::mousePress(&slider, Qt::LeftButton, {}, arrow);
+  QVERIFY(repeated);
   QCOMPARE(underBox, 30);
   QCOMPARE(slider.value(), stored);
   QTest::mouseRelease(&slider, Qt::LeftButton, {}, arrow);
@@ -341,7 +345,8 @@ void tst_Controls::sliderGestureEndsWhenTheReleaseGoesElsewhere() {
   QVERIFY(QTest::qWaitForWindowExposed(&slider));
   QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(slider.width() - 3, 9));
   QTRY_COMPARE(seen, (QList<int>{30, 31}));
-  QTest::qWait(700);
+  // Nothing repeats once the gesture has ended: no step can come any more.
+  QTRY_VERIFY(!slider.isSliderDown() && !slider.isRepeating());
   QCOMPARE(seen, (QList<int>{30, 31}));
   QCOMPARE(slider.value(), 31);
 }

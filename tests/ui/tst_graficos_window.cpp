@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPrintDialog>
@@ -93,7 +94,7 @@ class tst_GraficosWindow : public QObject {
 };
 
 void tst_GraficosWindow::cleanup() {
-  setDecimalSeparator('.');
+  QLocale::setDefault(QLocale::c());
   replay::setPlotWriter(nullptr);
 }
 
@@ -209,6 +210,7 @@ void tst_GraficosWindow::readsWithTheLocalesSeparator() {
   GraficosSession s;
   s.calcular("90", "9", "10", "91");
   s.open("Valorespredictivos1");
+  QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
   s.run("separator ,\nclick BitBtn6\n");
   const QString text = s.control<CurveWidget>("curva")->accessibleDescription();
   QVERIFY2(text.contains("Prevalencia 50,0 %: VPP 90,9 %"), qPrintable(text));

@@ -10,9 +10,11 @@
 #include <memory>
 
 #include "core/control_names.h"
+#include "core/control_table.h"
 #include "core/session.h"
 #include "modal_watchdog.h"
 #include "principal/bitmap_button.h"
+#include "principal/label_panel.h"
 #include "principal/masked_cell.h"
 #include "principal/percent_bar.h"
 #include "principal/radio_group.h"
@@ -90,11 +92,6 @@ QStringList describe(const ControlModel& model,
   return lines;
 }
 
-bool hasText(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::MaskedCell ||
-         kind == ControlKind::LimitCell;
-}
-
 QStringList describeModel(const ControlModel& model) {
   return describe(model, [&](const ModelControl& c) {
     ModelControl r = c;
@@ -129,7 +126,8 @@ class tst_MainWindow : public QObject {
   Q_OBJECT
 
  private slots:
-  void controlKindsAndStateAtStart();
+  void formMatchesControlTable();
+  void stateAtStart();
   void geometry_data();
   void geometry();
   void sizes();
@@ -146,45 +144,84 @@ class tst_MainWindow : public QObject {
   void sessionMatchesModel();
 };
 
-// Each control of the model exists in the window as its kind, in the model's start-up state.
-void tst_MainWindow::controlKindsAndStateAtStart() {
+namespace {
+
+// Whether object is a widget or menu item of kind, as the form must make it.
+bool isOfKind(const QObject* object, ControlKind kind, std::string_view name) {
+  const auto* box = qobject_cast<const QLineEdit*>(object);
+  switch (kind) {
+    case ControlKind::TextBox:
+      return box && !qobject_cast<const MaskedCell*>(object) &&
+             box->isReadOnly() == (name != names::kTotal);
+    case ControlKind::MaskedCell:
+      return qobject_cast<const MaskedCell*>(object);
+    case ControlKind::LimitCell:
+      return box && !qobject_cast<const MaskedCell*>(object) && !box->isReadOnly();
+    case ControlKind::Bar:
+      return qobject_cast<const PercentBar*>(object);
+    case ControlKind::Slider:
+      return qobject_cast<const Slider*>(object);
+    case ControlKind::RadioGroup:
+      return qobject_cast<const RadioGroup*>(object);
+    case ControlKind::Button:
+      return qobject_cast<const BitmapButton*>(object);
+    case ControlKind::MenuItem:
+      return qobject_cast<const QAction*>(object);
+    case ControlKind::Label:
+      return qobject_cast<const LabelPanel*>(object) ||
+             (object->metaObject() == &QFrame::staticMetaObject);
+  }
+  return false;
+}
+
+QString qName(std::string_view name) {
+  return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+}  // namespace
+
+// The form and the table of controls agree: each entry is in the form as its kind, each named
+// control of the form is in the table, and the form's tab chain visits them in the table's order.
+void tst_MainWindow::formMatchesControlTable() {
+  RecordedSession s;
+  QStringList missing;
+  for (const ControlSpec& spec : controlTable()) {
+    const QObject* object = s.window().findChild<QObject*>(qName(spec.name));
+    if (!object || !isOfKind(object, spec.kind, spec.name)) missing << qName(spec.name);
+  }
+  QCOMPARE(missing, QStringList());
+  QStringList unlisted;
+  for (const QObject* object : s.window().findChildren<QObject*>()) {
+    const auto* action = qobject_cast<const QAction*>(object);
+    const bool control =
+        (action && !action->isSeparator() && !action->menu()) ||
+        qobject_cast<const QLineEdit*>(object) || qobject_cast<const PercentBar*>(object) ||
+        qobject_cast<const Slider*>(object) || qobject_cast<const RadioGroup*>(object) ||
+        qobject_cast<const BitmapButton*>(object) || qobject_cast<const LabelPanel*>(object);
+    if (control && !object->objectName().isEmpty() &&
+        !findControl(object->objectName().toStdString()))
+      unlisted << object->objectName();
+  }
+  QCOMPARE(unlisted, QStringList());
+  // The chain from the window round to it again, kept to the table's stops.
+  QStringList chain;
+  for (QWidget* w = s.window().nextInFocusChain(); w != &s.window(); w = w->nextInFocusChain()) {
+    const ControlSpec* spec = findControl(w->objectName().toStdString());
+    if (spec && spec->tabOrder >= 0 && !chain.contains(w->objectName())) chain << w->objectName();
+  }
+  QStringList order;
+  for (const ControlSpec& spec : controlTable()) {
+    if (spec.tabOrder < 0) continue;
+    if (order.size() <= spec.tabOrder) order.resize(spec.tabOrder + 1);
+    order[spec.tabOrder] = qName(spec.name);
+  }
+  QCOMPARE(chain, order);
+}
+
+// Each control of the model is, at start, in the model's start-up state.
+void tst_MainWindow::stateAtStart() {
   RecordedSession s;
   ModelSession model;
-  for (const ModelControl& c : model.model.controls()) {
-    const QString name = QString::fromStdString(c.name);
-    QObject* object = s.window().findChild<QObject*>(name);
-    QVERIFY2(object, qPrintable(name));
-    bool kindOk = false;
-    switch (c.kind) {
-      case ControlKind::TextBox:
-        kindOk = qobject_cast<QLineEdit*>(object) && !qobject_cast<MaskedCell*>(object) &&
-                 qobject_cast<QLineEdit*>(object)->isReadOnly() == (c.name != names::kTotal);
-        break;
-      case ControlKind::MaskedCell:
-        kindOk = qobject_cast<MaskedCell*>(object);
-        break;
-      case ControlKind::LimitCell:
-        kindOk =
-            qobject_cast<QLineEdit*>(object) && !qobject_cast<QLineEdit*>(object)->isReadOnly();
-        break;
-      case ControlKind::Bar:
-        kindOk = qobject_cast<PercentBar*>(object);
-        break;
-      case ControlKind::Slider:
-        kindOk = qobject_cast<Slider*>(object);
-        break;
-      case ControlKind::RadioGroup:
-        kindOk = qobject_cast<RadioGroup*>(object);
-        break;
-      case ControlKind::Button:
-        kindOk = qobject_cast<BitmapButton*>(object);
-        break;
-      case ControlKind::MenuItem:
-        kindOk = qobject_cast<QAction*>(object);
-        break;
-    }
-    QVERIFY2(kindOk, qPrintable(name));
-  }
   QCOMPARE(describeWindow(model.model, s.view()), describeModel(model.model));
   QCOMPARE(s.view().clientHeight(), model.model.clientHeight());
 }

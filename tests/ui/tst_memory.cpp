@@ -8,6 +8,7 @@
 #include <array>
 #include <fstream>
 
+#include "modal_watchdog.h"
 #include "platform_notes.h"
 #include "principal/window_session.h"
 #include "shell/application.h"
@@ -38,20 +39,17 @@ namespace {
 struct Session {
   WindowSession window{[](const std::string&) {}, [](const std::string&) {}};
   HelpViewer help{QString::fromLatin1(kHelpFile)};
-  QTimer closer;
   int closed = 0;
+  // Closes the About box; keeps no record, which would itself grow the memory.
+  ModalWatchdog closer{0, [this](QDialog& box) {
+                         box.reject();
+                         ++closed;
+                         closer.seen.clear();
+                       }};
 
   Session() {
     window.desktop.setHelpViewer(
         [this](QWidget* owner, int command, int data) { help.OpenHelp(owner, command, data); });
-    closer.setInterval(0);
-    QObject::connect(&closer, &QTimer::timeout, &closer, [this] {
-      if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        box->reject();
-        ++closed;
-      }
-    });
-    closer.start();
     window.window.show();
   }
 

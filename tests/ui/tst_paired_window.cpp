@@ -5,6 +5,7 @@
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -69,7 +70,7 @@ class tst_PairedWindow : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { setDecimalSeparator('.'); }
+  void init() { QLocale::setDefault(QLocale::c()); }
   void menuOpensOneWindow();
   void readsCounts_data();
   void readsCounts();

@@ -185,8 +185,6 @@ class tst_ReportWindow : public QObject {
 
 void tst_ReportWindow::cleanup() {
   QLocale::setDefault(QLocale::c());
-  setSeparatorSource(nullptr);
-  setDecimalSeparator('.');
 }
 
 // Not modal, owned by the main window, one instance that keeps its choices when closed.
@@ -306,8 +304,9 @@ void tst_ReportWindow::waldCcShowsTheMainWindowsTexts_data() {
 void tst_ReportWindow::waldCcShowsTheMainWindowsTexts() {
   QFETCH(QString, counts);
   QFETCH(char, separator);
-  setDecimalSeparator(separator);
+  QLocale::setDefault(separator == ',' ? QLocale(QLocale::Spanish, QLocale::Spain) : QLocale::c());
   ReportSession s;
+  useLocaleSeparator(s.session.view);
   s.session.window.show();
   s.calcular(counts);
   s.run("click ic");
@@ -334,9 +333,9 @@ void tst_ReportWindow::waldCcShowsTheMainWindowsTexts() {
 
 // The separator is read again once the regional settings change, and the table follows.
 void tst_ReportWindow::followsTheRegionalSettings() {
-  useLocaleSeparator();
   ReportSession s;
-  followLocaleChanges(s.session.window);
+  useLocaleSeparator(s.session.view);
+  followLocaleChanges(s.session.window, s.session.view);
   s.session.window.show();
   s.calcular("397 84 54 177");
   ReportWindow& window = s.open();
@@ -480,10 +479,11 @@ void tst_ReportWindow::savesTheCsv() {
   QFETCH(char, separator);
   QFETCH(QString, typed);
   QFETCH(QString, file);
-  setDecimalSeparator(separator);
+  QLocale::setDefault(separator == ',' ? QLocale(QLocale::Spanish, QLocale::Spain) : QLocale::c());
   QTemporaryDir dir;
   ModalWatchdog watchdog(1000);  // only if the dialog was not answered
   ReportSession s;
+  useLocaleSeparator(s.session.view);
   s.session.window.show();
   s.calcular("0 4 6 10");  // undefined ratios: empty fields with their reasons
   ReportWindow& window = s.open();

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -82,7 +83,7 @@ class tst_RocWindow : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { setDecimalSeparator('.'); }
+  void init() { QLocale::setDefault(QLocale::c()); }
   void typedCells_data();
   void typedCells();
   void editingCommands_data();
@@ -206,7 +207,8 @@ void tst_RocWindow::csvSavedAndOpenedAgain() {
   QTemporaryDir dir;
   ModalWatchdog watchdog(1000);  // an unexpected box fails the test instead of hanging it
   for (const char separator : {'.', ','}) {
-    setDecimalSeparator(separator);
+    QLocale::setDefault(separator == ',' ? QLocale(QLocale::Spanish, QLocale::Spain)
+                                         : QLocale::c());
     const QString name = separator == ',' ? QStringLiteral("coma") : QStringLiteral("punto");
     RocSession s;
     RocWindow& window = s.open();
@@ -225,7 +227,7 @@ void tst_RocWindow::csvSavedAndOpenedAgain() {
     QVERIFY(s.messages.isEmpty());
   }
   QVERIFY(watchdog.seen.isEmpty());
-  setDecimalSeparator('.');
+  QLocale::setDefault(QLocale::c());
 }
 
 void tst_RocWindow::refusedFileLeavesTheTable_data() {

@@ -37,8 +37,6 @@ class tst_Shell : public QObject {
 
 void tst_Shell::cleanup() {
   QLocale::setDefault(QLocale::c());
-  setSeparatorSource(nullptr);
-  setDecimalSeparator('.');
 }
 
 void tst_Shell::noticeClosesOn_data() {
@@ -194,15 +192,15 @@ void tst_Shell::startUpFailureBox() {
 // The separator comes from the toolkit's locale at start-up, and again after the regional
 // settings change: the next calculation writes with the new one.
 void tst_Shell::separatorFollowsLocaleChange() {
-  useLocaleSeparator();
-  QCOMPARE(decimalSeparator(), '.');
   WindowSession session([](const std::string&) {}, [](const std::string&) {});
-  followLocaleChanges(session.window);
+  useLocaleSeparator(session.view);
+  QCOMPARE(session.view.separator(), '.');
+  followLocaleChanges(session.window, session.view);
   QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-  QCOMPARE(decimalSeparator(), '.');  // nothing is read until the change is told
+  QCOMPARE(session.view.separator(), '.');  // nothing is read until the change is told
   QEvent change(QEvent::LocaleChange);
   QCoreApplication::sendEvent(qApp, &change);
-  QCOMPARE(decimalSeparator(), ',');
+  QCOMPARE(session.view.separator(), ',');
   for (auto [cell, count] : {std::pair{"VP", "1"}, {"FP", "2"}, {"FN", "2"}, {"VN", "4"}})
     session.view.setText(cell, count);
   session.window.show();

@@ -25,13 +25,20 @@ int usage() {
   return 2;
 }
 
-int replayOn(bool window, int argc, char** argv, std::istream& script) {
+int replayOn(bool window, [[maybe_unused]] int argc, [[maybe_unused]] char** argv,
+             std::istream& script) {
   if (window) {
 #ifdef TARNOLO_REPLAY_WINDOW
     return tarnolo::replay::runOnWindow(argc, argv, script, std::cout, std::cerr);
 #endif
   }
   tarnolo::ModelSession session;
+#ifdef TARNOLO_REPLAY_WINDOW
+  // The separator that the window would read in this environment, by the toolkit's rule.
+  tarnolo::useLocaleSeparator(session.model);
+#else
+  session.model.setSeparator(tarnolo::environmentSeparator());
+#endif
   const int status = tarnolo::replay::runScript(script, session, std::cerr);
   if (status == 0) tarnolo::replay::printSnapshot(session, std::cout);
   return status;
@@ -48,12 +55,6 @@ int main(int argc, char** argv) {
 #endif
   if (argc - first > 1) return usage();
   tarnolo::loadFloatingPointSetting();
-#ifdef TARNOLO_REPLAY_WINDOW
-  // On the model too, the separator that the window would read in this environment.
-  tarnolo::useLocaleSeparator();
-#else
-  tarnolo::readDecimalSeparator();
-#endif
 #ifdef TARNOLO_REPLAY_WINDOW
   tarnolo::replay::installPlotWriter();
 #endif

@@ -45,7 +45,7 @@ std::string runPairedStep(const std::string& args, Target& target) {
   runGuarded(
       [&] {
         const PairedComparison comparison = comparePaired(counts, *method, level);
-        writeTextFile(path, pairedCsv(comparison, decimalSeparator()));
+        writeTextFile(path, pairedCsv(comparison, target.view().separator()));
       },
       [&](const std::string& text) { target.reportFailure(text); });
   return "";

@@ -74,7 +74,7 @@ std::string runCurve(const std::string& args, Target& target) {
   if (w.empty()) return "curve needs METHOD LEVEL PATH";
   std::optional<Report> report;
   if (auto why = readChoice("curve", w[0], w[1], target, report); !why.empty()) return why;
-  writeGuarded(target, [&] { writeTextFile(w[2], curveCsv(*report, decimalSeparator())); });
+  writeGuarded(target, [&] { writeTextFile(w[2], curveCsv(*report, target.view().separator())); });
   return "";
 }
 
@@ -86,7 +86,7 @@ std::string runNomogram(const std::string& args, Target& target) {
   std::optional<Report> report;
   if (auto why = readChoice("nomogram", w[1], w[2], target, report); !why.empty()) return why;
   writeGuarded(target, [&] {
-    writeTextFile(w[3], nomogramCsv(*report, pretest / 100, decimalSeparator()));
+    writeTextFile(w[3], nomogramCsv(*report, pretest / 100, target.view().separator()));
   });
   return "";
 }
@@ -103,7 +103,7 @@ std::string runPlot(const std::string& args, Target& target) {
                       w[2],
                       buildReport(target.state(), choice.method, choice.level),
                       std::clamp(target.state().prev, 0.0, 1.0),
-                      decimalSeparator()};
+                      target.view().separator()};
   writeGuarded(target, [&] { plotWriter()(request); });
   return "";
 }

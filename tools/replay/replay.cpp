@@ -55,9 +55,9 @@ struct FileStep {
 };
 
 constexpr FileStep kFileSteps[] = {
-    {"open", true, names::kBitBtn8, true},         {"open-menu", true, names::kAbrir1, true},
-    {"save", false, names::kBitBtn7, true},        {"save-menu", false, names::kGuardar1, true},
-    {"cancel-open", true, names::kBitBtn8, false}, {"cancel-save", false, names::kBitBtn7, false},
+    {"open", true, names::kAbrir, true},         {"open-menu", true, names::kAbrir1, true},
+    {"save", false, names::kSalvar, true},       {"save-menu", false, names::kGuardar1, true},
+    {"cancel-open", true, names::kAbrir, false}, {"cancel-save", false, names::kSalvar, false},
 };
 
 // Runs a file step; returns an empty text or why it cannot run.
@@ -84,15 +84,10 @@ std::string runReportStep(const Step& step, Target& target) {
   runGuarded(
       [&] {
         const Report report = buildReport(target.state(), *method, level);
-        writeTextFile(path, reportCsv(report, decimalSeparator()));
+        writeTextFile(path, reportCsv(report, target.view().separator()));
       },
       [&](const std::string& text) { target.reportFailure(text); });
   return "";
-}
-
-bool hasText(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::MaskedCell ||
-         kind == ControlKind::LimitCell;
 }
 
 // The key of a slider step: "line -1", "page +1", "key Home"...; none for anything else.
@@ -171,7 +166,7 @@ std::string runStep(const Step& step, Target& target) {
   if (step.verb == "separator") {
     if ((step.name != "." && step.name != ",") || !step.rest.empty())
       return "separator needs '.' or ','";
-    setDecimalSeparator(step.name[0]);
+    target.view().setSeparator(step.name[0]);
     return "";
   }
   if (step.verb != "set" && step.verb != "click" && step.verb != "select" &&
@@ -205,6 +200,7 @@ void printControl(const ModelControl& c, std::ostream& out) {
       break;
     case ControlKind::Button:
     case ControlKind::MenuItem:
+    case ControlKind::Label:
       break;
   }
   out << "\tenabled=" << c.enabled << "\tvisible=" << c.visible << "\n";

@@ -49,6 +49,8 @@ class Target {
   virtual void fileCommand(std::string_view control, bool open,
                            const std::optional<std::string>& name) = 0;
   virtual CaseState& state() = 0;
+  // The view of the main window, whose separator the separator step changes.
+  virtual View& view() = 0;
   // The failure box, for a failure outside the window's handlers (the report step).
   virtual void reportFailure(const std::string& text) = 0;
   virtual Snapshot snapshot() const = 0;
@@ -70,6 +72,7 @@ class ModelTarget : public Target {
   void fileCommand(std::string_view control, bool open,
                    const std::optional<std::string>& name) override;
   CaseState& state() override { return m_session.state(); }
+  View& view() override { return m_session.model; }
   void reportFailure(const std::string& text) override { m_session.model.reportFailure(text); }
   Snapshot snapshot() const override;
   bool closed() const override { return m_session.desktop.closed; }

@@ -31,7 +31,8 @@ std::string runRocStep(std::string_view in, const std::string& rest, Target& tar
   const std::string out = rest.substr(levelEnd + 1);
   runGuarded(
       [&] {
-        writeTextFile(out, rocCsv(analyseRoc(check.table, *method, level), decimalSeparator()));
+        writeTextFile(out,
+                      rocCsv(analyseRoc(check.table, *method, level), target.view().separator()));
       },
       [&](const std::string& text) { target.reportFailure(text); });
   return "";

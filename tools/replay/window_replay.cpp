@@ -18,6 +18,7 @@
 #include <ostream>
 
 #include "about/about_box.h"
+#include "core/number_text.h"
 #include "principal/radio_group.h"
 #include "principal/slider.h"
 #include "principal/window_session.h"
@@ -34,11 +35,6 @@ QString qstring(std::string_view text) {
 
 QPoint middle(const QWidget& widget) {
   return widget.rect().center();
-}
-
-bool hasText(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::MaskedCell ||
-         kind == ControlKind::LimitCell;
 }
 
 void sendKey(QWidget& widget, QEvent::Type type, Qt::Key key, bool autoRepeat) {
@@ -66,6 +62,7 @@ WindowTarget::WindowTarget()
       m_help(std::make_unique<HelpViewer>(QString::fromLatin1(kHelpFile))) {
   m_session->desktop.setHelpViewer(
       [this](QWidget* owner, int command, int data) { m_help->OpenHelp(owner, command, data); });
+  useLocaleSeparator(m_session->view);
   m_boxes.setInterval(10);
   QObject::connect(&m_boxes, &QTimer::timeout, [this] { closeModalBoxes(); });
   m_boxes.start();
@@ -273,6 +270,10 @@ CaseState& WindowTarget::state() {
   return m_session->state();
 }
 
+View& WindowTarget::view() {
+  return m_session->view;
+}
+
 void WindowTarget::reportFailure(const std::string& text) {
   m_messages.push_back({Message::Error, text});
 }
@@ -296,7 +297,7 @@ int runOnWindow(int argc, char** argv, std::istream& script, std::ostream& out, 
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   g_standardHandler = qInstallMessageHandler(quietPlatform);
   QApplication application(argc, argv);
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+  useProgramStyle();
   QTranslator toolkitTexts;
   useToolkitTranslation(toolkitTexts);
   WindowTarget target;

@@ -64,6 +64,7 @@ class WindowTarget : public Target {
   void fileCommand(std::string_view control, bool open,
                    const std::optional<std::string>& name) override;
   CaseState& state() override;
+  View& view() override;
   void reportFailure(const std::string& text) override;
   Snapshot snapshot() const override;
   bool closed() const override;
