@@ -4,15 +4,12 @@
 #include <algorithm>
 
 #include "core/report_text.h"
+#include "informe/qt_text.h"
 #include "informe/report_document.h"
 
 namespace tarnolo {
 
 namespace {
-
-QString escaped(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size())).toHtmlEscaped();
-}
 
 QString cell(const QString& text, bool number = false) {
   return number ? QStringLiteral("<td align=\"right\" nowrap>%1</td>").arg(text)
@@ -20,7 +17,7 @@ QString cell(const QString& text, bool number = false) {
 }
 
 QString number(const std::string& text) {
-  return cell(text.empty() ? QStringLiteral("—") : escaped(text), true);
+  return cell(text.empty() ? QStringLiteral("—") : escapedHtml(text), true);
 }
 
 QString openTable() {
@@ -71,9 +68,9 @@ QString pairedHtml(const PairedComparison& c, const TestNames& names, char separ
   html += QStringLiteral(
               "<p>Nivel de confianza: %1 %. Índices de cada prueba: %2 (%3); "
               "cocientes: %4.</p>")
-              .arg(escaped(valueText(ReportValue::of(c.level.percent), separator)),
-                   escaped(methodName(c.method)), escaped(methodReference(c.method)),
-                   escaped(ratioMethodName(c.method)));
+              .arg(escapedHtml(valueText(ReportValue::of(c.level.percent), separator)),
+                   escapedHtml(methodName(c.method)), escapedHtml(methodReference(c.method)),
+                   escapedHtml(ratioMethodName(c.method)));
   // One table a test: both side by side would not fit a page's width.
   for (const auto& [name, test] : {std::pair{name1, &c.test1}, {name2, &c.test2}}) {
     html += QStringLiteral("<h3>%1</h3>").arg(name.toHtmlEscaped()) + openTable() +
@@ -81,7 +78,7 @@ QString pairedHtml(const PairedComparison& c, const TestNames& names, char separ
                    QStringLiteral("Límite inferior"), QStringLiteral("Límite superior")});
     for (std::string_view key : kSideBySideKeys) {
       const ReportRow& row = rowOf(*test, key);
-      html += QStringLiteral("<tr>") + cell(escaped(rowLabel(key, ProportionScale::Percent)));
+      html += QStringLiteral("<tr>") + cell(escapedHtml(rowLabel(key, ProportionScale::Percent)));
       for (const ReportValue* v : {&row.estimate, &row.limits.lower, &row.limits.upper})
         html += number(valueText(key, *v, separator, ProportionScale::Percent));
       html += QStringLiteral("</tr>");
@@ -94,10 +91,10 @@ QString pairedHtml(const PairedComparison& c, const TestNames& names, char separ
                  QStringLiteral("Nota")});
   for (size_t i = 8; i < c.rows.size(); ++i) {
     const ReportRow& row = c.rows[i];
-    html += QStringLiteral("<tr>") + cell(escaped(row.label)) +
+    html += QStringLiteral("<tr>") + cell(escapedHtml(row.label)) +
             number(valueText(row.estimate, separator)) +
             number(valueText(row.limits.lower, separator)) +
-            number(valueText(row.limits.upper, separator)) + cell(escaped(row.limits.note)) +
+            number(valueText(row.limits.upper, separator)) + cell(escapedHtml(row.limits.note)) +
             QStringLiteral("</tr>");
   }
   return html + QStringLiteral("</table></body></html>");

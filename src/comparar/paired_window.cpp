@@ -31,6 +31,7 @@
 #include "core/text_file.h"
 #include "informe/level_spin_box.h"
 #include "informe/locale_separator.h"
+#include "informe/qt_text.h"
 #include "informe/report_document.h"
 
 namespace tarnolo {
@@ -67,10 +68,6 @@ constexpr qint64 kLargestCase = 64 * 1024;
 constexpr int kWidth = 1240;
 
 enum Column { kLabel, kEstimate, kLower, kUpper, kNote, kColumns };
-
-QString qstring(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QTableWidget* newTable(QWidget* parent, const char* name, const char* accessible, int rows,
                        int columns) {

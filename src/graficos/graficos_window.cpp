@@ -26,6 +26,7 @@
 #include "graficos/graph_widgets.h"
 #include "informe/level_spin_box.h"
 #include "informe/locale_separator.h"
+#include "informe/qt_text.h"
 
 namespace tarnolo {
 
@@ -38,10 +39,6 @@ constexpr IntervalMethod kMethods[] = {
 };
 
 constexpr PictureFormat kFormats[] = {PictureFormat::Png, PictureFormat::Svg, PictureFormat::Pdf};
-
-QString qstring(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
   auto* b = new QPushButton(text, parent);

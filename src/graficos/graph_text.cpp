@@ -6,21 +6,20 @@
 #include "core/number_text.h"
 #include "core/report_text.h"
 #include "core/rounded_text.h"
+#include "informe/qt_text.h"
 
 namespace tarnolo {
 
 namespace {
 
-QString text(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
 QString percentOnly(const ReportValue& value, char separator) {
-  return value.defined() ? text(fixedText(value.value * 100, 1, separator)) : QStringLiteral("?");
+  return value.defined() ? qstring(fixedText(value.value * 100, 1, separator))
+                         : QStringLiteral("?");
 }
 
 QString ratioOnly(const ReportValue& value, char separator) {
-  return value.defined() ? text(significantText(value.value, 3, separator)) : QStringLiteral("?");
+  return value.defined() ? qstring(significantText(value.value, 3, separator))
+                         : QStringLiteral("?");
 }
 
 }  // namespace
@@ -46,7 +45,7 @@ QString ratioLimitsText(const Limits& limits, char separator) {
 }
 
 QString levelLabel(const Report& report, char separator) {
-  return QStringLiteral("IC ") + text(RealToText(report.level.percent, separator)) +
+  return QStringLiteral("IC ") + qstring(RealToText(report.level.percent, separator)) +
          QStringLiteral(" %");
 }
 
@@ -57,7 +56,7 @@ QString graphCaption(const Report& report, const QStringList& notes, char separa
                         .arg(t.fp)
                         .arg(t.fn)
                         .arg(t.vn)
-                        .arg(text(std::string(methodName(report.method))))
+                        .arg(qstring(methodName(report.method)))
                         .arg(levelLabel(report, separator));
   for (const QString& note : notes) caption += u'\n' + note;
   return caption;

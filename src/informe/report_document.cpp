@@ -13,14 +13,11 @@
 #include "core/number_text.h"
 #include "core/report_text.h"
 #include "core/rounded_text.h"
+#include "informe/qt_text.h"
 
 namespace tarnolo {
 
 namespace {
-
-QString html(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size())).toHtmlEscaped();
-}
 
 QString cell(const QString& text, const char* align = "left") {
   return QStringLiteral("<td align=\"%1\">%2</td>").arg(QLatin1String(align), text);
@@ -61,26 +58,27 @@ QString methodsText(const Report& report, char separator) {
              "<b>Cocientes de probabilidad y odds ratio:</b> %4<br><b>Índice de Youden:</b> "
              "suma en cuadratura de Newcombe 1998; número necesario para diagnosticar: "
              "1/Youden</p>")
-      .arg(html(RealToText(report.level.percent, separator)), html(methodName(m)),
-           html(methodReference(m)), html(ratioMethodName(m)));
+      .arg(escapedHtml(RealToText(report.level.percent, separator)), escapedHtml(methodName(m)),
+           escapedHtml(methodReference(m)), escapedHtml(ratioMethodName(m)));
 }
 
 // A number is never broken across lines.
 QString shown(const ReportRow& row, const ReportValue& value, char separator, int decimals) {
   const std::string text =
       roundedValueText(row.key, value, separator, ProportionScale::Percent, decimals);
-  return QStringLiteral("<nobr>%1</nobr>").arg(text.empty() ? QStringLiteral("—") : html(text));
+  return QStringLiteral("<nobr>%1</nobr>")
+      .arg(text.empty() ? QStringLiteral("—") : escapedHtml(text));
 }
 
 QString indicesTable(const Report& report, char separator, int decimals) {
   QString text = openTable("100%") +
                  headRow({"Índice", "Estimación", "Límite inferior", "Límite superior", "Nota"});
   for (const ReportRow& row : report.rows) {
-    text += "<tr>" + cell(html(rowLabel(row.key, ProportionScale::Percent))) +
+    text += "<tr>" + cell(escapedHtml(rowLabel(row.key, ProportionScale::Percent))) +
             cell(shown(row, row.estimate, separator, decimals), "right") +
             cell(shown(row, row.limits.lower, separator, decimals), "right") +
             cell(shown(row, row.limits.upper, separator, decimals), "right") +
-            cell(html(row.limits.note)) + "</tr>";
+            cell(escapedHtml(row.limits.note)) + "</tr>";
   }
   return text + "</table>";
 }

@@ -19,6 +19,7 @@
 #include "core/rounded_text.h"
 #include "core/text_file.h"
 #include "informe/locale_separator.h"
+#include "informe/qt_text.h"
 #include "informe/report_document.h"
 #include "ui_report_window.h"
 
@@ -35,10 +36,6 @@ constexpr IntervalMethod kMethods[] = {
 enum Column { kIndex, kEstimate, kLower, kUpper, kNote, kColumns };
 
 constexpr int kWidth = 1240;  // room for the longest notes
-
-QString qstring(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // A value's cell: its text, or "—" with the reason when there is none, or "*" with the reason
 // when it is out of range.

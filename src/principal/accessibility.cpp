@@ -8,6 +8,7 @@
 #include <QShortcut>
 
 #include "core/control_table.h"
+#include "informe/qt_text.h"
 #include "principal/percent_bar.h"
 
 namespace tarnolo {
@@ -63,8 +64,7 @@ void openMenusWithF10(QMainWindow& window) {
 
 void makeAccessible(QMainWindow& window) {
   for (const ControlSpec& spec : controlTable()) {
-    auto* control = window.findChild<QWidget*>(
-        QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
+    auto* control = window.findChild<QWidget*>(qstring(spec.name));
     if (!control) continue;
     if (spec.accessibleName) control->setAccessibleName(QString::fromUtf8(spec.accessibleName));
     if (spec.description) control->setAccessibleDescription(QString::fromUtf8(spec.description));

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <stdexcept>
 
+#include "informe/qt_text.h"
 #include "principal/calc_form.h"
 #include "principal/masked_cell.h"
 #include "principal/percent_bar.h"
@@ -13,14 +14,6 @@
 #include "principal/slider.h"
 
 namespace tarnolo {
-
-namespace {
-
-QString qstring(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-}  // namespace
 
 QtView::QtView(TcalcForm1& window, const EventTable& table, NoticePresenter notice)
     : m_window(window), m_notice(std::move(notice)) {

@@ -8,16 +8,13 @@
 #include "core/plot_scale.h"
 #include "core/roc_text.h"
 #include "informe/locale_separator.h"
+#include "informe/qt_text.h"
 
 namespace tarnolo {
 
 namespace {
 
 constexpr qreal kSide = 460, kLeft = 56, kTop = 34, kRight = 18, kBottom = 50;
-
-QString qstring(const std::string& text) {
-  return QString::fromStdString(text);
-}
 
 // Three decimals for reading on the picture; the tables keep every digit.
 QString rounded(double value, char separator) {

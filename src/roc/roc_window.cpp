@@ -26,6 +26,7 @@
 #include "core/text_file.h"
 #include "informe/level_spin_box.h"
 #include "informe/locale_separator.h"
+#include "informe/qt_text.h"
 #include "roc/roc_curve.h"
 
 namespace tarnolo {
@@ -45,14 +46,6 @@ const std::vector<RocRowText> kFirstTable = {{"Normal", "3", "33"},
                                              {"Dudoso", "2", "6"},
                                              {"Probablemente anormal", "11", "11"},
                                              {"Anormal", "33", "2"}};
-
-QString qstring(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-std::string utf8(const QString& text) {
-  return text.toUtf8().toStdString();
-}
 
 QPushButton* button(const char* name, const QString& text, QWidget* parent) {
   auto* b = new QPushButton(text, parent);

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/control_model.h"
+#include "informe/qt_text.h"
 #include "modal_watchdog.h"
 #include "principal/accessibility.h"
 #include "principal/radio_group.h"
@@ -198,7 +199,7 @@ void tst_Accessibility::everyDescribedControlExists() {
   Session s;
   for (const ControlSpec& spec : controlTable()) {
     if (spec.kind == ControlKind::MenuItem) continue;
-    const QString name = QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()));
+    const QString name = qstring(spec.name);
     QWidget* control = s.control(name);
     QVERIFY2(control, qPrintable(name));
     if (spec.accessibleName)

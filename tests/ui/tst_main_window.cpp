@@ -12,6 +12,7 @@
 #include "core/control_names.h"
 #include "core/control_table.h"
 #include "core/session.h"
+#include "informe/qt_text.h"
 #include "modal_watchdog.h"
 #include "principal/bitmap_button.h"
 #include "principal/label_panel.h"
@@ -174,10 +175,6 @@ bool isOfKind(const QObject* object, ControlKind kind, std::string_view name) {
   return false;
 }
 
-QString qName(std::string_view name) {
-  return QString::fromUtf8(name.data(), qsizetype(name.size()));
-}
-
 }  // namespace
 
 // The form and the table of controls agree: each entry is in the form as its kind, each named
@@ -186,8 +183,8 @@ void tst_MainWindow::formMatchesControlTable() {
   RecordedSession s;
   QStringList missing;
   for (const ControlSpec& spec : controlTable()) {
-    const QObject* object = s.window().findChild<QObject*>(qName(spec.name));
-    if (!object || !isOfKind(object, spec.kind, spec.name)) missing << qName(spec.name);
+    const QObject* object = s.window().findChild<QObject*>(qstring(spec.name));
+    if (!object || !isOfKind(object, spec.kind, spec.name)) missing << qstring(spec.name);
   }
   QCOMPARE(missing, QStringList());
   QStringList unlisted;
@@ -213,7 +210,7 @@ void tst_MainWindow::formMatchesControlTable() {
   for (const ControlSpec& spec : controlTable()) {
     if (spec.tabOrder < 0) continue;
     if (order.size() <= spec.tabOrder) order.resize(spec.tabOrder + 1);
-    order[spec.tabOrder] = qName(spec.name);
+    order[spec.tabOrder] = qstring(spec.name);
   }
   QCOMPARE(chain, order);
 }

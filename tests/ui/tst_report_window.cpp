@@ -20,6 +20,7 @@
 #include "core/posix_files.h"
 #include "core/report_text.h"
 #include "informe/level_spin_box.h"
+#include "informe/qt_text.h"
 #include "informe/report_command.h"
 #include "informe/report_document.h"
 #include "modal_watchdog.h"
@@ -127,7 +128,7 @@ QString stateCounts(const CaseState& s) {
 
 void choose(ReportWindow& window, IntervalMethod method) {
   auto* box = window.findChild<QComboBox*>("metodo");
-  box->setCurrentIndex(box->findData(QString::fromUtf8(methodKey(method).data())));
+  box->setCurrentIndex(box->findData(qstring(methodKey(method))));
 }
 
 // A save dialog answered with path as a user types it, then accepted.
@@ -288,7 +289,7 @@ void tst_ReportWindow::methodAndLevelChangeTheTable() {
   QCOMPARE(shownValues(window), expectedValues(expected, '.'));
   QVERIFY(shownValues(window) != before);
   QCOMPARE(window.findChild<QLabel*>("metodoCocientes")->text(),
-           QString::fromUtf8(ratioMethodName(IntervalMethod(method)).data()));
+           qstring(ratioMethodName(IntervalMethod(method))));
   QCOMPARE(shownCounts(window), QStringLiteral("397 84 54 177 712"));
 }
 

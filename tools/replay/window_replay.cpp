@@ -19,6 +19,7 @@
 
 #include "about/about_box.h"
 #include "core/number_text.h"
+#include "informe/qt_text.h"
 #include "principal/radio_group.h"
 #include "principal/slider.h"
 #include "principal/window_session.h"
@@ -28,10 +29,6 @@
 namespace tarnolo::replay {
 
 namespace {
-
-QString qstring(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QPoint middle(const QWidget& widget) {
   return widget.rect().center();
