@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -16,6 +17,7 @@ struct SeenBox {
   QString text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QStringList buttons;
+  QString kind;  // the box's class: "QMessageBox", "QFileDialog", "TAboutBox", ...
 };
 
 class ModalWatchdog : public QObject {
@@ -24,7 +26,7 @@ class ModalWatchdog : public QObject {
   using Action = std::function<void(QDialog& box)>;
 
   // Every intervalMs, a modal box not met before is recorded in seen, then handed to act, or
-  // rejected when there is no act.
+  // rejected when there is no act; a modal window that is no dialog is closed.
   explicit ModalWatchdog(int intervalMs = 10, Action act = {}) : m_act(std::move(act)) {
     m_timer.setInterval(intervalMs);
     connect(&m_timer, &QTimer::timeout, this, &ModalWatchdog::onTick);
@@ -32,6 +34,10 @@ class ModalWatchdog : public QObject {
   }
 
   QList<SeenBox> seen;
+
+  // Stops looking for boxes until resumed, as between the steps of a test that watches each step
+  // on its own.
+  void setActive(bool active) { active ? m_timer.start() : m_timer.stop(); }
 
   // Hands act only the boxes of kind T, each once; other boxes stay open for another watchdog.
   template <class T>
@@ -41,11 +47,34 @@ class ModalWatchdog : public QObject {
     };
   }
 
+  // Answers each file dialog as a user does: the path that answer gives at that moment is chosen
+  // with the dialog's own accept, an empty path cancels, and a dialog still open then (it went
+  // into a folder) is cancelled. Any other box is handed to other, or rejected.
+  static Action answeringFiles(std::function<QString()> answer, Action other = {}) {
+    return [answer, other](QDialog& box) {
+      auto* files = qobject_cast<QFileDialog*>(&box);
+      if (!files) {
+        other ? other(box) : box.reject();
+        return;
+      }
+      if (const QString path = answer(); !path.isEmpty()) {
+        files->selectFile(path);
+        box.accept();  // the dialog's own accept, as its button does
+      }
+      if (files->isVisible()) files->reject();
+    };
+  }
+
  private:
   void onTick() {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog || !dialog->isVisible() || dialog == m_handed) return;
-    seen << describe(*dialog);
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible() || modal == m_handed) return;
+    seen << describe(*modal);
+    auto* dialog = qobject_cast<QDialog*>(modal);
+    if (!dialog) {
+      modal->close();
+      return;
+    }
     if (!m_act) {
       dialog->reject();
       return;
@@ -54,8 +83,9 @@ class ModalWatchdog : public QObject {
     m_act(*dialog);
   }
 
-  static SeenBox describe(const QDialog& dialog) {
+  static SeenBox describe(const QWidget& dialog) {
     SeenBox box;
+    box.kind = QString::fromLatin1(dialog.metaObject()->className());
     box.title = dialog.windowTitle();
     if (auto* message = qobject_cast<const QMessageBox*>(&dialog)) {
       box.text = message->text();
@@ -68,6 +98,6 @@ class ModalWatchdog : public QObject {
   }
 
   Action m_act;
-  QPointer<QDialog> m_handed;
+  QPointer<QWidget> m_handed;
   QTimer m_timer;
 };

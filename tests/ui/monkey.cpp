@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,16 +60,9 @@ Monkey::Monkey(uint32_t seed, CaseFolder& folder)
       });
   m_session->desktop.setHelpViewer(
       [this](QWidget* owner, int command, int data) { m_help.OpenHelp(owner, command, data); });
-  m_session->openDialog1.setHook([this](QFileDialog& dialog) {
-    ++m_openRuns;
-    answerDialog(dialog);
-  });
-  m_session->saveDialog1.setHook([this](QFileDialog& dialog) {
-    ++m_saveRuns;
-    answerDialog(dialog);
-  });
-  m_closer.setInterval(0);
-  QObject::connect(&m_closer, &QTimer::timeout, &m_closer, [this] { closeModal(); });
+  m_session->openDialog1.setHook([this](QFileDialog&) { ++m_openRuns; });
+  m_session->saveDialog1.setHook([this](QFileDialog&) { ++m_saveRuns; });
+  m_watchdog.setActive(false);
   m_files = m_folder.record();
   useLocaleSeparator(m_session->view);
   followLocaleChanges(m_session->window, m_session->view);
@@ -87,8 +79,9 @@ void Monkey::step() {
   m_boxes.clear();
   m_countsBefore = countTexts();
   m_modals.clear();
+  m_watchdog.seen.clear();
   m_openRuns = m_saveRuns = 0;
-  m_closer.start();
+  m_watchdog.setActive(true);
   // How often each kind of event comes, per thousand.
   static const std::pair<uint32_t, void (Monkey::*)()> kEvents[] = {
       {190, &Monkey::clickButton},   {50, &Monkey::clickTextBox},   {210, &Monkey::typeText},
@@ -106,7 +99,10 @@ void Monkey::step() {
   }
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  m_closer.stop();
+  m_watchdog.setActive(false);
+  for (const SeenBox& box : m_watchdog.seen) {
+    if (box.kind != QLatin1String("QFileDialog")) m_modals << box.kind;
+  }
   if (!QTest::currentTestFailed()) checkAfter(m_log.isEmpty() ? QString() : m_log.last());
 }
 
@@ -345,29 +341,6 @@ void Monkey::fileCommand(bool save) {
     m_session->window.findChild<QAction*>(save ? "Guardar1" : "Abrir1")->trigger();
   } else {
     QTest::mouseClick(button, Qt::LeftButton);
-  }
-}
-
-void Monkey::answerDialog(QFileDialog& dialog) {
-  m_dialogPending = true;
-  QTimer::singleShot(0, &dialog, [this, &dialog, answer = m_answer] {
-    m_dialogPending = false;
-    if (!answer.isEmpty()) {
-      dialog.selectFile(answer);
-      static_cast<QDialog&>(dialog).accept();  // as the dialog's own button does
-    }
-    if (dialog.isVisible()) dialog.reject();  // cancelled, or a folder that the dialog went into
-  });
-}
-
-void Monkey::closeModal() {
-  QWidget* modal = QApplication::activeModalWidget();
-  if (!modal || (m_dialogPending && qobject_cast<QFileDialog*>(modal))) return;
-  m_modals << QString::fromLatin1(modal->metaObject()->className());
-  if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-    dialog->reject();
-  } else {
-    modal->close();
   }
 }
 

@@ -4,12 +4,12 @@
 
 #include <QHash>
 #include <QStringList>
-#include <QTimer>
 #include <deque>
 #include <memory>
 #include <random>
 
 #include "case_folder.h"
+#include "modal_watchdog.h"
 #include "principal/window_session.h"
 #include "shell/help_viewer.h"
 
@@ -72,8 +72,6 @@ class Monkey {
   QWidget* control(const char* name) const;
   QStringList countTexts() const;  // VP, FP, FN, VN as the cells show them
   bool reachable(QWidget* widget) const;
-  void answerDialog(QFileDialog& dialog);
-  void closeModal();
   void note(const QString& event);
   // Remembers the text that the user left in a limit cell, which need not be a number.
   void rememberTyped(QWidget* cell);
@@ -83,11 +81,11 @@ class Monkey {
   FolderRecord m_files;
   std::unique_ptr<WindowSession> m_session;
   HelpViewer m_help;
-  QTimer m_closer;  // closes any other modal box while an event runs
   QList<Box> m_boxes;
-  QStringList m_modals;
-  QString m_answer;  // the name the next file dialog is answered with; empty: cancel
-  bool m_dialogPending = false;
+  QStringList m_modals;  // the classes of the modal boxes but file dialogs that the event opened
+  QString m_answer;      // the name the next file dialog is answered with; empty: cancel
+  // Answers the file dialogs and closes any other modal box while an event runs.
+  ModalWatchdog m_watchdog{0, ModalWatchdog::answeringFiles([this] { return m_answer; })};
   int m_openRuns = 0, m_saveRuns = 0;
   QStringList m_countsBefore;       // the count cells before the event
   QHash<QString, QString> m_typed;  // limit cells: the text the user left in each

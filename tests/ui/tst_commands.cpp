@@ -83,6 +83,8 @@ class tst_Commands : public QObject {
   void fileDialogSettings();
   void fileDialogShowsRocFilesOfEitherCase();
   void fileCommandsAskNothing();
+  void watchdogAnswersModalBoxes_data();
+  void watchdogAnswersModalBoxes();
 };
 
 // The program's style (tarnolo sets it at start-up).
@@ -556,6 +558,62 @@ void tst_Commands::fileCommandsAskNothing() {
   QCOMPARE(messages(target), QStringList{"error: File not found."});
   QCOMPARE(QFileInfo(dir.filePath("viejo.ROC")).size(), 16);
   QVERIFY(!QFileInfo::exists(dir.filePath("falta.ROC")));
+}
+
+void tst_Commands::watchdogAnswersModalBoxes_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<QString>("answer");  // "DIR" stands for a folder of its own
+  QTest::addColumn<bool>("accepted");
+  QTest::addColumn<QString>("name");  // what the file dialog returns, below DIR
+  QTest::addColumn<QString>("kind");  // the box the watchdog saw
+  QTest::newRow("a file's name") << "open"
+                                 << "DIR/caso" << true << "caso.ROC"
+                                 << "QFileDialog";
+  QTest::newRow("a save's name") << "save"
+                                 << "DIR/otro.ROC" << true << "otro.ROC"
+                                 << "QFileDialog";
+  QTest::newRow("no name: cancelled") << "open"
+                                      << "" << false << ""
+                                      << "QFileDialog";
+  QTest::newRow("a folder that is not there") << "open"
+                                              << "DIR/falta/caso" << true << "falta/caso.ROC"
+                                              << "QFileDialog";
+  QTest::newRow("a message box: rejected") << "message"
+                                           << "DIR/caso" << false << ""
+                                           << "QMessageBox";
+  QTest::newRow("a modal window: closed") << "window"
+                                          << "" << false << ""
+                                          << "QWidget";
+}
+
+// The one helper for modal boxes answers the file dialogs with the name the test gives at that
+// moment, and closes any other box, a dialog or not.
+void tst_Commands::watchdogAnswersModalBoxes() {
+  QFETCH(QString, box);
+  QFETCH(QString, answer);
+  QFETCH(bool, accepted);
+  QFETCH(QString, name);
+  QFETCH(QString, kind);
+  QTemporaryDir dir;
+  ModalWatchdog watchdog(
+      0, ModalWatchdog::answeringFiles([&] { return answer.replace("DIR", dir.path()); }));
+  QWidget owner;
+  if (box == "window") {
+    QWidget modal;
+    modal.setWindowModality(Qt::ApplicationModal);
+    modal.show();
+    QTRY_VERIFY(!modal.isVisible());
+  } else if (box == "message") {
+    QMessageBox message(QMessageBox::Warning, "Tarnolo", "texto", QMessageBox::Ok, &owner);
+    QCOMPARE(message.exec() == QMessageBox::Ok, accepted);
+  } else {
+    QtFileDialog dialog(&owner,
+                        box == "open" ? QtFileDialog::Mode::Open : QtFileDialog::Mode::Save);
+    QCOMPARE(dialog.execute(), accepted);
+    if (accepted) QCOMPARE(QString::fromStdString(dialog.fileName()), dir.filePath(name));
+  }
+  QCOMPARE(watchdog.seen.size(), 1);
+  QCOMPARE(watchdog.seen.first().kind, kind);
 }
 
 QTEST_MAIN(tst_Commands)
