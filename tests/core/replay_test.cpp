@@ -80,6 +80,12 @@ TEST(Replay, ClicksOnDisabledOrHiddenControlsDoNothing) {
   EXPECT_TRUE(hasLine(run, "height\t105"));
 }
 
+// On the model, typed text arrives whole, as the program's own write does.
+TEST(Replay, TypedTextIsWrittenOnTheModel) {
+  EXPECT_EQ(replay("type VP 6\ntype FP 3\ntype FN 1\ntype VN 10\nclick BitBtn6\n").out,
+            replay("set VP 6\nset FP 3\nset FN 1\nset VN 10\nclick BitBtn6\n").out);
+}
+
 TEST(Replay, EmptyTextsAndTextsWithBlanks) {
   const Replayed run = replay("set total\nset FP  4 \nset sensli a\"b\\c\n");
   ASSERT_EQ(run.status, 0);
@@ -113,6 +119,13 @@ TEST(Replay, BadStepsStopWithTheLineNumber) {
       {"key sensScrollBar Top\n", "line 1: key needs Home or End\n"},
       {"drag sensScrollBar\n", "line 1: drag needs at least one position\n"},
       {"drag sensScrollBar 5 x\n", "line 1: drag needs integer positions\n"},
+      // Typing needs a text box, focus and keys the window.
+      {"type SensGauge 3\n", "line 1: SensGauge has no text\n"},
+      {"type Nothing 3\n", "line 1: unknown control 'Nothing'\n"},
+      {"focus VP\n", "line 1: focus needs the window\n"},
+      {"focus VP FP\n", "line 1: focus takes only a control name\n"},
+      {"press Alt+C\n", "line 1: press needs the window\n"},
+      {"press\n", "line 1: press needs keys\n"},
       {"report\n", "line 1: report needs METHOD LEVEL PATH\n"},
       {"report wald 95\n", "line 1: report needs METHOD LEVEL PATH\n"},
       {"report exact 95 r.csv\n", "line 1: unknown report method 'exact'\n"},

@@ -23,6 +23,7 @@
 #include "modal_watchdog.h"
 #include "principal/slider.h"
 #include "principal/window_session.h"
+#include "replayed_steps.h"
 #include "shell/application.h"
 #include "shell/help_viewer.h"
 #include "window_replay.h"
@@ -33,22 +34,6 @@ using replay::WindowTarget;
 namespace {
 
 const char* const kWorkedTable = "set VP 6\nset FP 3\nset FN 1\nset VN 10\nclick BitBtn6\n";
-
-// Runs replay steps on the real window; a step the replay refuses fails the test.
-bool run(WindowTarget& target, const QString& script) {
-  std::istringstream in(script.toStdString());
-  std::ostringstream err;
-  const int status = replay::runScript(in, target, err);
-  if (status != 0) qWarning("%s", err.str().c_str());
-  return status == 0;
-}
-
-QStringList messages(const WindowTarget& target) {
-  QStringList texts;
-  for (const Message& m : target.snapshot().messages)
-    texts << (m.kind == Message::Notice ? "notice: " : "error: ") + QString::fromStdString(m.text);
-  return texts;
-}
 
 QWidget* control(WindowTarget& target, const char* name) {
   return target.session().window.findChild<QWidget*>(name);
@@ -130,21 +115,21 @@ void tst_Commands::heights() {
   QFETCH(int, failures);
   QTemporaryDir dir;
   WindowTarget target;
-  QVERIFY(run(target, script.replace("%1", dir.filePath("caso.ROC"))));
+  QVERIFY(runSteps(target, script.replace("%1", dir.filePath("caso.ROC"))));
   QCOMPARE(target.session().view.clientHeight(), height);
   QCOMPARE(target.session().window.centralWidget()->height(), height);
-  QCOMPARE(messages(target).size(), failures);
+  QCOMPARE(shownMessages(target).size(), failures);
 }
 
 // The focus is on the cut-off PREVALENCIA, a text box, so Enter clicks "&Calcular".
 void tst_Commands::enterRightAfterStartCalculates() {
   WindowTarget target;
   QCOMPARE(QApplication::focusWidget(), control(target, "PREVALENCIA"));
-  QVERIFY(run(target, "set VP 6\nset FP 3\nset FN 1\nset VN 10\n"));
+  QVERIFY(runSteps(target, "set VP 6\nset FP 3\nset FN 1\nset VN 10\n"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   QCOMPARE(target.session().view.clientHeight(), 311);
   QCOMPARE(target.session().view.text("total"), std::string("20"));
-  QVERIFY(messages(target).isEmpty());
+  QVERIFY(shownMessages(target).isEmpty());
 }
 
 void tst_Commands::enterKey_data() {
@@ -251,7 +236,7 @@ void tst_Commands::accessKeys() {
 void tst_Commands::oneArrowClickRunsTheScrollHandlerTwice() {
   WindowTarget target;
   WindowSession& s = target.session();
-  QVERIFY(run(target, QString(kWorkedTable) + "click bayesboton\n"));
+  QVERIFY(runSteps(target, QString(kWorkedTable) + "click bayesboton\n"));
   QCOMPARE(s.view.position(names::kSensScrollBar), 86);
   QList<int> seen;
   s.table.bind(names::kSensScrollBar, Event::Scroll, [&] {
@@ -271,14 +256,14 @@ void tst_Commands::oneArrowClickRunsTheScrollHandlerTwice() {
 void tst_Commands::focusStaysWithTheWindowWhenItsControlGoes() {
   WindowTarget target;
   WindowSession& s = target.session();
-  QVERIFY(run(target, kWorkedTable));
+  QVERIFY(runSteps(target, kWorkedTable));
   int calculations = 0;
   s.table.bind(names::kCalcular, Event::Click, [&] { ++calculations; });
   for (const char* button : {"bayesboton", "sensScrollBar", "BayesOk"}) {
     QWidget* clicked = control(target, button);
     clicked->setFocus(Qt::MouseFocusReason);
     if (QString(button) == "sensScrollBar") {
-      QVERIFY(run(target, "scroll sensScrollBar 40\n"));
+      QVERIFY(runSteps(target, "scroll sensScrollBar 40\n"));
     } else {
       QTest::mouseClick(clicked, Qt::LeftButton);
     }
@@ -308,12 +293,12 @@ void tst_Commands::replayedScrollIsOneGesture() {
   QFETCH(QList<int>, seen);
   WindowTarget target;
   WindowSession& s = target.session();
-  QVERIFY(run(target, QString(kWorkedTable) + "click bayesboton\n"));
+  QVERIFY(runSteps(target, QString(kWorkedTable) + "click bayesboton\n"));
   s.view.setPosition(names::kEspScrollBar, from);
   QList<int> positions;
   s.table.bind(names::kEspScrollBar, Event::Scroll,
                [&] { positions << s.view.position(names::kEspScrollBar); });
-  QVERIFY(run(target, QStringLiteral("scroll espScrollBar %1\n").arg(to)));
+  QVERIFY(runSteps(target, QStringLiteral("scroll espScrollBar %1\n").arg(to)));
   QCOMPARE(positions, seen);
   QCOMPARE(s.view.position(names::kEspScrollBar), to);
 }
@@ -458,12 +443,12 @@ void tst_Commands::salirEndsTheProgram() {
   WindowTarget target;
   bool ran = false;
   QTimer::singleShot(0, this,
-                     [&] { ran = run(target, "click Pruebasdiagnsticas1\nclick Salir1\n"); });
+                     [&] { ran = runSteps(target, "click Pruebasdiagnsticas1\nclick Salir1\n"); });
   QTimer::singleShot(5000, this, [] { QCoreApplication::exit(3); });  // the loop went on
   QCOMPARE(QApplication::exec(), 0);
   QVERIFY(ran);
   QVERIFY(!target.session().window.isVisible());
-  QVERIFY(messages(target).isEmpty());
+  QVERIFY(shownMessages(target).isEmpty());
 }
 
 void tst_Commands::fileDialogSettings_data() {
@@ -554,8 +539,8 @@ void tst_Commands::fileCommandsAskNothing() {
   old.close();
   WindowTarget target;
   const QString steps = QString(kWorkedTable) + "save %1\nopen %2\nsave-menu %1\n";
-  QVERIFY(run(target, steps.arg(dir.filePath("viejo.ROC"), dir.filePath("falta"))));
-  QCOMPARE(messages(target), QStringList{"error: File not found."});
+  QVERIFY(runSteps(target, steps.arg(dir.filePath("viejo.ROC"), dir.filePath("falta"))));
+  QCOMPARE(shownMessages(target), QStringList{"error: File not found."});
   QCOMPARE(QFileInfo(dir.filePath("viejo.ROC")).size(), 16);
   QVERIFY(!QFileInfo::exists(dir.filePath("falta.ROC")));
 }

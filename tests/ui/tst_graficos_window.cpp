@@ -27,6 +27,7 @@
 #include "picture_steps.h"
 #include "plot_writer.h"
 #include "principal/window_session.h"
+#include "replayed_steps.h"
 #include "window_replay.h"
 
 using namespace tarnolo;
@@ -42,11 +43,7 @@ struct GraficosSession {
       target.session().window, target.session().table, target.state(),
       [this](const std::string& t) { failures << QString::fromStdString(t); });
 
-  void run(const std::string& script) {
-    std::istringstream in(script);
-    std::ostringstream err;
-    QCOMPARE(replay::runScript(in, target, err), 0);
-  }
+  void run(const std::string& script) { QVERIFY(runSteps(target, qstring(script))); }
   void calcular(const std::string& vp, const std::string& fp, const std::string& fn,
                 const std::string& vn) {
     run("set VP " + vp + "\nset FP " + fp + "\nset FN " + fn + "\nset VN " + vn +

@@ -21,7 +21,9 @@
 #include "principal/radio_group.h"
 #include "principal/slider.h"
 #include "principal/window_session.h"
+#include "replayed_steps.h"
 #include "shell/messages.h"
+#include "window_replay.h"
 
 using namespace tarnolo;
 
@@ -49,34 +51,6 @@ struct RecordedSession {
     return QTest::qWaitForWindowActive(&window());
   }
 };
-
-// One step of a user's session: "type NAME TEXT", "set NAME TEXT", "click NAME",
-// "select NAME INDEX".
-void runOnWindow(RecordedSession& s, const QString& step) {
-  const QStringList word = step.split(u' ');
-  const QString text = word.mid(2).join(u' ');
-  if (word[0] == "type") {
-    auto* cell = s.control<QLineEdit>(word[1]);
-    cell->setFocus();
-    QTest::keyClick(cell, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(cell, text);
-  } else if (word[0] == "set") {
-    s.view().setText(word[1].toStdString(), text.toStdString());
-  } else if (word[0] == "click") {
-    QTest::mouseClick(s.control(word[1]), Qt::LeftButton);
-  } else if (word[0] == "select") {
-    auto* item = s.control<RadioGroup>(word[1])->findChildren<QRadioButton*>().at(text.toInt());
-    QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(6, item->height() / 2));
-  }
-}
-
-void runOnModel(ModelSession& s, const QString& step) {
-  const QStringList word = step.split(u' ');
-  const std::string name = word[1].toStdString(), text = word.mid(2).join(u' ').toStdString();
-  if (word[0] == "type" || word[0] == "set") s.model.setText(name, text);
-  if (word[0] == "click") s.model.userClick(name);
-  if (word[0] == "select") s.model.userSelect(name, std::stoi(text));
-}
 
 // Every control of the model, read back from the window in the model's terms.
 QStringList describe(const ControlModel& model,
@@ -286,20 +260,18 @@ void tst_MainWindow::geometry() {
 
 // Compact and centred at start; 311 after a calculation, growing downwards.
 void tst_MainWindow::sizes() {
-  RecordedSession s;
-  QVERIFY(s.show());
-  TcalcForm1& window = s.window();
+  replay::WindowTarget target;
+  TcalcForm1& window = target.session().window;
   QCOMPARE(window.centralWidget()->size(), QSize(450, 105));
   QCOMPARE(window.minimumSize(), window.maximumSize());
   QCOMPARE(window.frameGeometry().center(), window.screen()->geometry().center());
   const QPoint topLeft = window.pos();
-  for (const char* step : {"type VP 6", "type FP 3", "type FN 1", "type VN 10", "click BitBtn6"})
-    runOnWindow(s, step);
-  QVERIFY(s.messages.isEmpty());
+  QVERIFY(runSteps(target, "type VP 6\ntype FP 3\ntype FN 1\ntype VN 10\nclick BitBtn6"));
+  QVERIFY(shownMessages(target).isEmpty());
   QTRY_COMPARE(window.centralWidget()->size(), QSize(450, 311));
   QCOMPARE(window.pos(), topLeft);
   QCOMPARE(window.minimumSize(), window.maximumSize());
-  QCOMPARE(s.control("Panel19")->geometry().bottom() + 1, 311);
+  QCOMPARE(window.findChild<QWidget*>("Panel19")->geometry().bottom() + 1, 311);
 }
 
 void tst_MainWindow::tabOrder_data() {
@@ -328,11 +300,10 @@ void tst_MainWindow::tabOrder_data() {
 void tst_MainWindow::tabOrder() {
   QFETCH(QStringList, steps);
   QFETCH(QStringList, order);
-  RecordedSession s;
-  QVERIFY(s.show());
+  replay::WindowTarget target;
   QCOMPARE(focusName(), QStringLiteral("PREVALENCIA"));
-  for (const QString& step : steps) runOnWindow(s, step);
-  s.control("PREVALENCIA")->setFocus(Qt::OtherFocusReason);
+  QVERIFY(runSteps(target, steps));
+  target.session().window.findChild<QWidget*>("PREVALENCIA")->setFocus(Qt::OtherFocusReason);
   QStringList seen{focusName()};
   for (int i = 0; i < order.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -523,22 +494,16 @@ void tst_MainWindow::sessionMatchesModel_data() {
       << QStringList{"set VP 12345678", "set FP -3", "type FN 1", "type VN 10", "click BitBtn6"};
 }
 
+// The same steps on the window and on the control model: the same boxes, controls, height and
+// state.
 void tst_MainWindow::sessionMatchesModel() {
   QFETCH(QStringList, steps);
-  RecordedSession s;
-  QVERIFY(s.show());
-  ModelSession model;
-  for (const QString& step : steps) {
-    runOnWindow(s, step);
-    runOnModel(model, step);
-  }
-  QStringList modelMessages;
-  for (const Message& m : model.model.messages())
-    modelMessages << (m.kind == Message::Notice ? "notice: " : "error: ") +
-                         QString::fromStdString(m.text);
-  QCOMPARE(s.messages, modelMessages);
-  QCOMPARE(describeWindow(model.model, s.view()), describeModel(model.model));
-  QCOMPARE(s.view().clientHeight(), model.model.clientHeight());
+  replay::WindowTarget window;
+  ModelSession session;
+  replay::ModelTarget model(session);
+  QVERIFY(runSteps(window, steps));
+  QVERIFY(runSteps(model, steps));
+  QCOMPARE(printedSnapshot(window), printedSnapshot(model));
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -134,9 +134,16 @@ std::string runControlStep(const Step& step, Target& target) {
     if (*kind != ControlKind::Slider) return step.name + " is no slider";
     return runSliderStep(step, target);
   }
-  if (step.verb == "set") {
+  if (step.verb == "set" || step.verb == "type") {
     if (!hasText(*kind)) return step.name + " has no text";
-    target.write(step.name, step.rest);
+    if (step.verb == "set") {
+      target.write(step.name, step.rest);
+    } else {
+      target.type(step.name, step.rest);
+    }
+  } else if (step.verb == "focus") {
+    if (!step.rest.empty()) return "focus takes only a control name";
+    if (!target.focus(step.name)) return "focus needs the window";
   } else if (step.verb == "click") {
     if (!step.rest.empty()) return "click takes only a control name";
     if (*kind == ControlKind::RadioGroup) return "a radio group takes select, not click";
@@ -169,8 +176,13 @@ std::string runStep(const Step& step, Target& target) {
     target.view().setSeparator(step.name[0]);
     return "";
   }
-  if (step.verb != "set" && step.verb != "click" && step.verb != "select" &&
-      step.verb != "scroll" && !isSliderStep(step.verb))
+  if (step.verb == "press") {
+    if (step.args.empty()) return "press needs keys";
+    if (!target.pressKeys(step.args)) return "press needs the window";
+    return "";
+  }
+  if (step.verb != "set" && step.verb != "type" && step.verb != "focus" && step.verb != "click" &&
+      step.verb != "select" && step.verb != "scroll" && !isSliderStep(step.verb))
     return "unknown step '" + step.verb + "'";
   return runControlStep(step, target);
 }
@@ -214,6 +226,10 @@ std::optional<ControlKind> ModelTarget::kind(std::string_view control) const {
 }
 
 void ModelTarget::write(std::string_view control, const std::string& text) {
+  m_session.model.setText(control, text);
+}
+
+void ModelTarget::type(std::string_view control, const std::string& text) {
   m_session.model.setText(control, text);
 }
 

@@ -36,6 +36,15 @@ class Target {
   virtual void write(std::string_view control, const std::string& text) = 0;
   // A click on a button, a menu item or a text box.
   virtual void click(std::string_view control) = 0;
+  // The user takes the text box or cell to the keyboard as Tab does, its text selected, and
+  // types text key by key.
+  virtual void type(std::string_view control, const std::string& text) = 0;
+  // The user takes control to the keyboard as Tab does (a radio group: the item Tab reaches).
+  // Returns false where there is no keyboard focus (the control model).
+  virtual bool focus(std::string_view control) = 0;
+  // The user presses keys, "Alt+C", "F10", "Down", "Space" ("Alt" alone: pressed and let go), in
+  // the open menu, else the focused control. Returns false where there are no keys (the model).
+  virtual bool pressKeys(const std::string& keys) = 0;
   // The user picks item index of the radio group.
   virtual void select(std::string_view control, int32_t index) = 0;
   // The user drags the slider's thumb to position: one gesture.
@@ -65,6 +74,10 @@ class ModelTarget : public Target {
   std::optional<ControlKind> kind(std::string_view control) const override;
   void write(std::string_view control, const std::string& text) override;
   void click(std::string_view control) override;
+  // The model knows no keys: the text arrives whole, as set writes it.
+  void type(std::string_view control, const std::string& text) override;
+  bool focus(std::string_view) override { return false; }
+  bool pressKeys(const std::string&) override { return false; }
   void select(std::string_view control, int32_t index) override;
   void scroll(std::string_view control, int32_t position) override;
   void press(std::string_view control, SliderKey key) override;
@@ -86,6 +99,10 @@ Snapshot modelSnapshot(const ModelSession& session);
 
 // Steps:
 //   set NAME TEXT       the program writes TEXT (possibly empty) into control NAME
+//   type NAME TEXT      the user tabs to text box or cell NAME and types TEXT key by key (on the
+//                       model: as set)
+//   focus NAME          the user tabs to control NAME (the window only)
+//   press KEYS          the user presses KEYS, "Alt+C", "F10", "Space", "Alt" (the window only)
 //   click NAME          a click on a button, menu item or text box NAME (nothing if hidden or
 //                       disabled); a radio group takes select, a slider scroll
 //   select NAME INDEX   the user picks item INDEX of a radio group

@@ -1,6 +1,7 @@
 // tarnolo-replay --window: the script on the real window.
 #include "window_replay.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -94,6 +95,44 @@ void WindowTarget::click(std::string_view control) {
   }
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget && widget->isVisible()) QTest::mouseClick(widget, Qt::LeftButton, {}, middle(*widget));
+}
+
+bool WindowTarget::focus(std::string_view control) {
+  auto* widget = qobject_cast<QWidget*>(find(control));
+  if (!widget || !widget->isVisible()) return true;
+  if (qobject_cast<RadioGroup*>(widget)) {  // the item that Tab reaches
+    for (QRadioButton* item : widget->findChildren<QRadioButton*>())
+      if (item->focusPolicy() & Qt::TabFocus) widget = item;
+  }
+  widget->setFocus(Qt::TabFocusReason);
+  return true;
+}
+
+void WindowTarget::type(std::string_view control, const std::string& text) {
+  auto* box = qobject_cast<QLineEdit*>(find(control));
+  if (!box || !box->isVisible()) return;
+  focus(control);
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(box, qstring(text));
+}
+
+bool WindowTarget::pressKeys(const std::string& keys) {
+  QWidget* target = QApplication::activePopupWidget();
+  if (!target) target = QApplication::focusWidget();
+  if (!target) target = &m_session->window;
+  if (keys == "Alt") {
+    QTest::keyPress(target, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(target, Qt::Key_Alt, Qt::NoModifier);
+    return true;
+  }
+  const QKeyCombination combination = QKeySequence::fromString(qstring(keys))[0];
+  QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
+  // An access key holds its button down for a moment and clicks it on the release.
+  (void)QTest::qWaitFor([this] {
+    const QList<QAbstractButton*> buttons = m_session->window.findChildren<QAbstractButton*>();
+    return std::none_of(buttons.begin(), buttons.end(), [](auto* b) { return b->isDown(); });
+  });
+  return true;
 }
 
 void chooseMenuItem(QMenuBar& bar, QAction& item) {

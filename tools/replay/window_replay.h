@@ -57,6 +57,9 @@ class WindowTarget : public Target {
   std::optional<ControlKind> kind(std::string_view control) const override;
   void write(std::string_view control, const std::string& text) override;
   void click(std::string_view control) override;
+  void type(std::string_view control, const std::string& text) override;
+  bool focus(std::string_view control) override;
+  bool pressKeys(const std::string& keys) override;
   void select(std::string_view control, int32_t index) override;
   void scroll(std::string_view control, int32_t position) override;
   void press(std::string_view control, SliderKey key) override;
