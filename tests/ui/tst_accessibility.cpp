@@ -12,7 +12,11 @@
 #include "principal/accessibility.h"
 #include "principal/radio_group.h"
 #include "principal/window_session.h"
+#include "replayed_steps.h"
+#include "replayed_steps.h"
 #include "shell/messages.h"
+#include "window_replay.h"
+#include "window_replay.h"
 
 using namespace tarnolo;
 
@@ -27,11 +31,6 @@ struct Session {
 
   TcalcForm1& window() { return session.window; }
   QWidget* control(const QString& name) { return window().findChild<QWidget*>(name); }
-  bool show() {
-    window().show();
-    window().activateWindow();
-    return QTest::qWaitForWindowActive(&window());
-  }
 };
 
 // Every accessible object below root, by the object it stands for.
@@ -42,49 +41,6 @@ void walk(QAccessibleInterface* root, QHash<QObject*, QAccessibleInterface*>& se
     QVERIFY(child && child->isValid());
     if (child->object()) seen.insert(child->object(), child);
     walk(child, seen, depth + 1);
-  }
-}
-
-// "Alt+A", "F10", "Down", "Space"; "Alt" alone is a press and release of the Alt key. Goes to
-// the open menu, else to the focused control.
-void press(const QString& keys, QWidget& window) {
-  QWidget* target = QApplication::activePopupWidget();
-  if (!target) target = QApplication::focusWidget();
-  if (!target) target = &window;
-  if (keys == "Alt") {
-    QTest::keyPress(target, Qt::Key_Alt, Qt::AltModifier);
-    QTest::keyRelease(target, Qt::Key_Alt, Qt::NoModifier);
-    return;
-  }
-  const QKeyCombination combination = QKeySequence::fromString(keys)[0];
-  QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
-}
-
-// One step of a keyboard user: "type NAME TEXT" (into a focused cell), "focus NAME",
-// "key KEYS"; or a program's doing: "show NAME", "enable NAME".
-void run(Session& s, const QString& step) {
-  const QStringList word = step.split(u' ');
-  const QString rest = word.mid(2).join(u' ');
-  if (word[0] == "key") {
-    press(word[1], s.window());
-    // An access key presses its button for a moment and clicks it on the release.
-    const QList<QAbstractButton*> buttons = s.window().findChildren<QAbstractButton*>();
-    QTRY_VERIFY(std::none_of(buttons.begin(), buttons.end(), [](auto* b) { return b->isDown(); }));
-    return;
-  }
-  QWidget* control = s.control(word[1]);
-  QVERIFY2(control, qPrintable(step));
-  if (word[0] == "show") {
-    control->show();
-  } else if (word[0] == "enable") {
-    control->setEnabled(true);
-  } else {
-    if (qobject_cast<RadioGroup*>(control)) {  // the item that Tab reaches
-      for (QRadioButton* item : control->findChildren<QRadioButton*>())
-        if (item->focusPolicy() & Qt::TabFocus) control = item;
-    }
-    control->setFocus(Qt::TabFocusReason);
-    if (word[0] == "type") QTest::keyClicks(control, rest);
   }
 }
 
@@ -120,6 +76,10 @@ const QStringList kLimits{"sensli", "sensls", "espli",  "espls",  "vppli",    "v
                           "vpnli",  "vpnls",  "prevli", "prevls", "prevapli", "prevapls",
                           "cppli",  "cppls",  "cpnli",  "cpnls"};
 const QStringList kCounts{"type VP 6", "type FP 3", "type FN 1", "type VN 10"};
+
+QWidget* control(replay::WindowTarget& target, const QString& name) {
+  return target.session().window.findChild<QWidget*>(name);
+}
 
 }  // namespace
 
@@ -270,11 +230,11 @@ void tst_Accessibility::tabReachesEveryControl_data() {
                                            "sens",        "CPP", "CPN", "prevap"} +
                                    kTable + buttons + QStringList{"BitBtn1"};
   QTest::newRow("limits before any calculation: the first level")
-      << QStringList{"focus ic", "key Space"}
+      << QStringList{"focus ic", "press Space"}
       << QStringList{"PREVALENCIA", "VPN", "VPP", "esp", "sens", "CPP", "CPN", "prevap"} + kLimits +
              kTable + buttons + QStringList{"Zalfa0", "BitBtn1"};
   QTest::newRow("Bayes mode and the limits, reached by the access keys")
-      << kCounts + QStringList{"key Alt+C", "key Alt+B", "focus ic", "key Space"}
+      << kCounts + QStringList{"press Alt+C", "press Alt+B", "focus ic", "press Space"}
       << QStringList{"prevScrollBar", "sensScrollBar", "PREVALENCIA", "VPN", "VPP", "esp",
                      "sens",          "espScrollBar",  "BayesOk",     "CPP", "CPN", "prevap"} +
              kLimits + kTable + buttons + QStringList{"Zalfa0", "BitBtn1"};
@@ -285,13 +245,12 @@ void tst_Accessibility::tabReachesEveryControl_data() {
 void tst_Accessibility::tabReachesEveryControl() {
   QFETCH(QStringList, steps);
   QFETCH(QStringList, order);
-  Session s;
-  QVERIFY(s.show());
+  replay::WindowTarget target;
   QCOMPARE(focusName(), QStringLiteral("PREVALENCIA"));
-  for (const QString& step : steps) run(s, step);
-  QVERIFY2(s.messages.isEmpty(), qPrintable(s.messages.join(u'\n')));
+  QVERIFY(runSteps(target, steps));
+  QVERIFY2(shownMessages(target).isEmpty(), qPrintable(shownMessages(target).join(u'\n')));
   QStringList stops;
-  for (QWidget* w : s.window().findChildren<QWidget*>())
+  for (QWidget* w : target.session().window.findChildren<QWidget*>())
     if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
       stops << w->objectName();
   QStringList sorted = order;
@@ -299,7 +258,7 @@ void tst_Accessibility::tabReachesEveryControl() {
   stops.sort();
   QCOMPARE(stops, sorted);
 
-  s.control(order.first())->setFocus(Qt::TabFocusReason);
+  control(target, order.first())->setFocus(Qt::TabFocusReason);
   QStringList forward{focusName()}, backward{focusName()};
   for (qsizetype i = 0; i < order.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -314,43 +273,58 @@ void tst_Accessibility::tabReachesEveryControl() {
 }
 
 void tst_Accessibility::keysReachCommands_data() {
+  QTest::addColumn<QStringList>("ready");  // controls the program shows and enables first
   QTest::addColumn<QStringList>("steps");
   QTest::addColumn<QStringList>("events");
-  QTest::newRow("Alt+A") << QStringList{"key Alt+A"} << QStringList{"BitBtn8 click"};
-  QTest::newRow("Alt+S") << QStringList{"key Alt+S"} << QStringList{"BitBtn7 click"};
-  QTest::newRow("Alt+N") << QStringList{"key Alt+N"} << QStringList{"BitBtn4 click"};
-  QTest::newRow("Alt+C") << QStringList{"key Alt+C"} << QStringList{"BitBtn6 click"};
-  QTest::newRow("Alt+R") << QStringList{"key Alt+R"} << QStringList{"BitBtn5 click"};
+  QTest::newRow("Alt+A") << QStringList{} << QStringList{"press Alt+A"}
+                         << QStringList{"BitBtn8 click"};
+  QTest::newRow("Alt+S") << QStringList{} << QStringList{"press Alt+S"}
+                         << QStringList{"BitBtn7 click"};
+  QTest::newRow("Alt+N") << QStringList{} << QStringList{"press Alt+N"}
+                         << QStringList{"BitBtn4 click"};
+  QTest::newRow("Alt+C") << QStringList{} << QStringList{"press Alt+C"}
+                         << QStringList{"BitBtn6 click"};
+  QTest::newRow("Alt+R") << QStringList{} << QStringList{"press Alt+R"}
+                         << QStringList{"BitBtn5 click"};
   QTest::newRow("Alt+B, Bayes enabled")
-      << QStringList{"enable bayesboton", "key Alt+B"} << QStringList{"bayesboton click"};
+      << QStringList{"bayesboton"} << QStringList{"press Alt+B"} << QStringList{"bayesboton click"};
   QTest::newRow("Alt+B, Bayes disabled")
-      << QStringList{"key Alt+B", "key Alt+C"} << QStringList{"BitBtn6 click"};
+      << QStringList{} << QStringList{"press Alt+B", "press Alt+C"} << QStringList{"BitBtn6 click"};
   QTest::newRow("Space on Redimens.")
-      << QStringList{"focus BitBtn1", "key Space"} << QStringList{"BitBtn1 click"};
-  QTest::newRow("Space on IC") << QStringList{"focus ic", "key Space"} << QStringList{"ic click"};
-  QTest::newRow("Space on Ok") << QStringList{"enable BayesOk", "focus BayesOk", "key Space"}
+      << QStringList{} << QStringList{"focus BitBtn1", "press Space"}
+      << QStringList{"BitBtn1 click"};
+  QTest::newRow("Space on IC") << QStringList{} << QStringList{"focus ic", "press Space"}
+                               << QStringList{"ic click"};
+  QTest::newRow("Space on Ok") << QStringList{"BayesOk"}
+                               << QStringList{"focus BayesOk", "press Space"}
                                << QStringList{"BayesOk click"};
   QTest::newRow("F10 opens Archivo: Nuevo")
-      << QStringList{"key F10", "key Down", "key Return"} << QStringList{"Nuevo1 click"};
+      << QStringList{} << QStringList{"press F10", "press Down", "press Return"}
+      << QStringList{"Nuevo1 click"};
   QTest::newRow("F10, Up to the last item: Salir")
-      << QStringList{"key F10", "key Up", "key Return"} << QStringList{"Salir1 click"};
-  QTest::newRow("Alt, Down: Abrir") << QStringList{"key Alt", "key Down", "key Down", "key Return"}
-                                    << QStringList{"Abrir1 click"};
+      << QStringList{} << QStringList{"press F10", "press Up", "press Return"}
+      << QStringList{"Salir1 click"};
+  QTest::newRow("Alt, Down: Abrir")
+      << QStringList{} << QStringList{"press Alt", "press Down", "press Down", "press Return"}
+      << QStringList{"Abrir1 click"};
   QTest::newRow("Alt, Right past Análisis to Información: Acerca de")
-      << QStringList{"key Alt", "key Right", "key Right", "key Down", "key Down", "key Return"}
+      << QStringList{} << QStringList{"press Alt",  "press Right", "press Right",
+                                      "press Down", "press Down",  "press Return"}
       << QStringList{"Acercade1 click"};
   QTest::newRow("Escape closes the menu, the access keys work again")
-      << QStringList{"key F10", "key Esc", "key Esc", "key Alt+C"} << QStringList{"BitBtn6 click"};
+      << QStringList{} << QStringList{"press F10", "press Esc", "press Esc", "press Alt+C"}
+      << QStringList{"BitBtn6 click"};
   QTest::newRow("Space makes the first choice of level")
-      << QStringList{"show Zalfa", "focus Zalfa", "key Space"} << QStringList{"Zalfa click"};
+      << QStringList{"Zalfa"} << QStringList{"focus Zalfa", "press Space"}
+      << QStringList{"Zalfa click"};
   QTest::newRow("Space, then Down to the other level")
-      << QStringList{"show Zalfa", "focus Zalfa", "key Space", "key Down"}
+      << QStringList{"Zalfa"} << QStringList{"focus Zalfa", "press Space", "press Down"}
       << QStringList{"Zalfa click", "Zalfa click"};
   QTest::newRow("End on a slider: step and end of gesture")
-      << QStringList{"show sensScrollBar", "focus sensScrollBar", "key End"}
+      << QStringList{"sensScrollBar"} << QStringList{"focus sensScrollBar", "press End"}
       << QStringList{"sensScrollBar scroll", "sensScrollBar scroll"};
   QTest::newRow("Page Down on a slider")
-      << QStringList{"show prevScrollBar", "focus prevScrollBar", "key PgDown"}
+      << QStringList{"prevScrollBar"} << QStringList{"focus prevScrollBar", "press PgDown"}
       << QStringList{"prevScrollBar scroll", "prevScrollBar scroll"};
 }
 
@@ -359,15 +333,20 @@ void tst_Accessibility::keysReachCommands_data() {
 void tst_Accessibility::keysReachCommands() {
   QFETCH(QStringList, steps);
   QFETCH(QStringList, events);
-  Session s;
+  QFETCH(QStringList, ready);
+  replay::WindowTarget target;
   QStringList delivered;
   for (const ModelControl& c : modelControls()) {
     const QString name = QString::fromStdString(c.name);
-    s.session.table.bind(c.name, Event::Click, [&, name] { delivered << name + " click"; });
-    s.session.table.bind(c.name, Event::Scroll, [&, name] { delivered << name + " scroll"; });
+    target.session().table.bind(c.name, Event::Click, [&, name] { delivered << name + " click"; });
+    target.session().table.bind(c.name, Event::Scroll,
+                                [&, name] { delivered << name + " scroll"; });
   }
-  QVERIFY(s.show());
-  for (const QString& step : steps) run(s, step);
+  for (const QString& name : ready) {
+    control(target, name)->show();
+    control(target, name)->setEnabled(true);
+  }
+  QVERIFY(runSteps(target, steps));
   QCOMPARE(delivered, events);
   QVERIFY(!QApplication::activePopupWidget());
 }
