@@ -26,8 +26,10 @@
 #include "modal_watchdog.h"
 #include "principal/slider.h"
 #include "principal/window_session.h"
+#include "replayed_steps.h"
 #include "shell/application.h"
 #include "shell/messages.h"
+#include "window_replay.h"
 
 using namespace tarnolo;
 
@@ -35,19 +37,16 @@ namespace {
 
 enum Column { kIndex, kEstimate, kLower, kUpper, kNote };
 
-// The main window with the report command, as the program starts them; notices and failures
-// recorded.
+// The main window with the report command, as the program starts them, driven by the replay's
+// steps; notices and failures recorded.
 struct ReportSession {
-  QStringList messages;
-  WindowSession session{[this](const std::string& t) { record("notice: ", t); },
-                        [this](const std::string& t) { record("error: ", t); }};
+  replay::WindowTarget target;
+  WindowSession& session = target.session();
   ReportCommand* command =
       ReportCommand::install(session.window, session.table, session.state(),
-                             [this](const std::string& t) { record("error: ", t); });
+                             [this](const std::string& t) { target.reportFailure(t); });
 
-  void record(const char* kind, const std::string& text) {
-    messages << kind + QString::fromStdString(text);
-  }
+  QStringList messages() const { return shownMessages(target); }
   template <class T = QWidget>
   T* control(const QString& name) {
     return session.window.findChild<T*>(name);
@@ -56,25 +55,11 @@ struct ReportSession {
     control<QAction>("Informecompleto1")->trigger();
     return *command->window();
   }
-  // "type NAME TEXT", "click NAME", "step NAME" (a slider's key step), "open PATH".
-  void run(const QString& step) {
-    const QStringList word = step.split(u' ');
-    if (word[0] == "type") session.view.setText(word[1].toStdString(), word[2].toStdString());
-    if (word[0] == "click") QTest::mouseClick(control(word[1]), Qt::LeftButton, {}, QPoint(5, 5));
-    if (word[0] == "step") QTest::keyClick(control(word[1]), Qt::Key_Right);
-    if (word[0] == "open") {
-      session.openDialog1.setHook([path = word[1]](QFileDialog& dialog) {
-        dialog.selectFile(path);
-        QMetaObject::invokeMethod(&dialog, &QDialog::accept, Qt::QueuedConnection);
-      });
-      control<QAction>("Abrir1")->trigger();
-    }
-  }
+  void run(const QString& steps) { QVERIFY(runSteps(target, steps)); }
   void calcular(const QString& counts) {
     const QStringList n = counts.split(u' ');
-    for (int i = 0; i < 4; ++i)
-      run(QStringLiteral("type %1 %2").arg(QString("VP FP FN VN").split(' ')[i], n[i]));
-    run("click BitBtn6");
+    run(QStringLiteral("set VP %1\nset FP %2\nset FN %3\nset VN %4\nclick BitBtn6")
+            .arg(n[0], n[1], n[2], n[3]));
   }
 };
 
@@ -191,7 +176,6 @@ void tst_ReportWindow::cleanup() {
 // Not modal, owned by the main window, one instance that keeps its choices when closed.
 void tst_ReportWindow::opensOnceFromTheMenu() {
   ReportSession s;
-  s.session.window.show();
   QVERIFY(!s.command->window());
   ReportWindow& first = s.open();
   QVERIFY(QTest::qWaitForWindowExposed(&first));
@@ -211,21 +195,21 @@ void tst_ReportWindow::opensOnceFromTheMenu() {
   QVERIFY(!first.isVisible());
   s.open();
   QCOMPARE(s.session.window.findChildren<ReportWindow*>().size(), 1);
-  QVERIFY(s.messages.isEmpty());
+  QVERIFY(s.messages().isEmpty());
 }
 
 void tst_ReportWindow::followsTheState_data() {
   QTest::addColumn<QStringList>("before");  // steps before the one the report must follow
   QTest::addColumn<QString>("step");
-  const QStringList table{"type VP 6", "type FP 3", "type FN 1", "type VN 10", "click BitBtn6"};
-  QTest::newRow("Calcular") << QStringList{"type VP 397", "type FP 84", "type FN 54", "type VN 177"}
+  const QStringList table{"set VP 6", "set FP 3", "set FN 1", "set VN 10", "click BitBtn6"};
+  QTest::newRow("Calcular") << QStringList{"set VP 397", "set FP 84", "set FN 54", "set VN 177"}
                             << "click BitBtn6";
   QTest::newRow("Bayes slider step")
-      << QStringList{"type VP 397", "type FP 84",    "type FN 54",
-                     "type VN 177", "click BitBtn6", "click bayesboton"}
-      << "step sensScrollBar";
-  QTest::newRow("re-scale by Recalc.") << table + QStringList{"type total 60"} << "click BitBtn5";
-  QTest::newRow("Open") << table << "open CASE";
+      << QStringList{"set VP 397", "set FP 84",     "set FN 54",
+                     "set VN 177", "click BitBtn6", "click bayesboton"}
+      << "line sensScrollBar +1";
+  QTest::newRow("re-scale by Recalc.") << table + QStringList{"set total 60"} << "click BitBtn5";
+  QTest::newRow("Open") << table << "open-menu CASE";
 }
 
 // After each event that changes the counts the window shows the new ones and their report.
@@ -237,7 +221,6 @@ void tst_ReportWindow::followsTheState() {
   PosixFileSystem files;
   writeCaseFile(files, caseFile.toStdString(), CaseRecord{12, 5, 30, 2});
   ReportSession s;
-  s.session.window.show();
   ReportWindow& window = s.open();
   for (const QString& b : before) s.run(b);
   const QString old = stateCounts(s.session.state());
@@ -247,7 +230,7 @@ void tst_ReportWindow::followsTheState() {
   QCOMPARE(shownCounts(window), stateCounts(s.session.state()));
   QCOMPARE(shownValues(window),
            expectedValues(buildReport(s.session.state(), IntervalMethod::WaldCc, 95), '.'));
-  QVERIFY2(s.messages.isEmpty(), qPrintable(s.messages.join('\n')));
+  QVERIFY2(s.messages().isEmpty(), qPrintable(s.messages().join('\n')));
 }
 
 void tst_ReportWindow::methodAndLevelChangeTheTable_data() {
@@ -270,7 +253,6 @@ void tst_ReportWindow::methodAndLevelChangeTheTable() {
   QFETCH(QString, level);
   QFETCH(double, percent);
   ReportSession s;
-  s.session.window.show();
   s.calcular("397 84 54 177");
   ReportWindow& window = s.open();
   const QStringList before = shownValues(window);
@@ -308,7 +290,6 @@ void tst_ReportWindow::waldCcShowsTheMainWindowsTexts() {
   QLocale::setDefault(separator == ',' ? QLocale(QLocale::Spanish, QLocale::Spain) : QLocale::c());
   ReportSession s;
   useLocaleSeparator(s.session.view);
-  s.session.window.show();
   s.calcular(counts);
   s.run("click ic");
   ReportWindow& window = s.open();
@@ -337,7 +318,6 @@ void tst_ReportWindow::followsTheRegionalSettings() {
   ReportSession s;
   useLocaleSeparator(s.session.view);
   followLocaleChanges(s.session.window, s.session.view);
-  s.session.window.show();
   s.calcular("397 84 54 177");
   ReportWindow& window = s.open();
   QCOMPARE(shown(window, "cpp", kEstimate), QStringLiteral("2.73511244852708"));
@@ -412,7 +392,6 @@ void tst_ReportWindow::levelBoxTexts() {
 
 void tst_ReportWindow::copyPutsTheTableOnTheClipboard() {
   ReportSession s;
-  s.session.window.show();
   s.calcular("397 84 54 177");
   ReportWindow& window = s.open();
   choose(window, IntervalMethod::Wilson);
@@ -450,7 +429,6 @@ void tst_ReportWindow::decimalsForScreenCopyAndPdf() {
   QFETCH(QString, sens);
   QFETCH(QString, cpp);
   ReportSession s;
-  s.session.window.show();
   s.calcular("397 84 54 177");
   ReportWindow& window = s.open();
   choose(window, IntervalMethod::Wilson);
@@ -485,7 +463,6 @@ void tst_ReportWindow::savesTheCsv() {
   ModalWatchdog watchdog(1000);  // only if the dialog was not answered
   ReportSession s;
   useLocaleSeparator(s.session.view);
-  s.session.window.show();
   s.calcular("0 4 6 10");  // undefined ratios: empty fields with their reasons
   ReportWindow& window = s.open();
   choose(window, IntervalMethod::Jeffreys);
@@ -495,7 +472,7 @@ void tst_ReportWindow::savesTheCsv() {
   QCOMPARE(filter, QStringLiteral("CSV (*.csv)"));
   QCOMPARE(contents(dir.filePath(file)).toStdString(), reportCsv(window.report(), separator));
   QVERIFY(watchdog.seen.isEmpty());
-  QVERIFY(s.messages.isEmpty());
+  QVERIFY(s.messages().isEmpty());
 }
 
 // A file that cannot be written: the program's failure box, nothing left behind.
@@ -518,7 +495,6 @@ void tst_ReportWindow::savesThePdf() {
   QTemporaryDir dir;
   ModalWatchdog watchdog(1000);
   ReportSession s;
-  s.session.window.show();
   s.calcular("670 202 74 640");
   ReportWindow& window = s.open();
   QString filter;
@@ -529,7 +505,7 @@ void tst_ReportWindow::savesThePdf() {
   QVERIFY(pdf.startsWith("%PDF-"));
   QVERIFY(pdf.trimmed().endsWith("%%EOF"));
   QCOMPARE(pdfPages(pdf), 1);  // the whole report fits on one A4 page
-  QVERIFY(watchdog.seen.isEmpty() && s.messages.isEmpty());
+  QVERIFY(watchdog.seen.isEmpty() && s.messages().isEmpty());
 }
 
 void tst_ReportWindow::documentNamesEveryMethod_data() {
