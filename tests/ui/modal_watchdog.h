@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -44,6 +45,19 @@ class ModalWatchdog : public QObject {
   static Action only(std::function<void(T& box)> act) {
     return [act](QDialog& box) {
       if (auto* t = qobject_cast<T*>(&box)) act(*t);
+    };
+  }
+
+  // A hook for a window's file dialog, run before the dialog shows: path is chosen and accepted
+  // as soon as it shows; filters, when given, receives the dialog's name filters. The dialog
+  // must be the toolkit's own, whose name box a user types into.
+  static Action answeredWith(const QString& path, QStringList* filters = nullptr) {
+    return [path, filters](QDialog& dialog) {
+      auto* files = qobject_cast<QFileDialog*>(&dialog);
+      QVERIFY(files && files->testOption(QFileDialog::DontUseNativeDialog));
+      if (filters) *filters = files->nameFilters();
+      files->selectFile(path);
+      QMetaObject::invokeMethod(files, &QDialog::accept, Qt::QueuedConnection);
     };
   }
 

@@ -13,9 +13,7 @@
 #include "principal/radio_group.h"
 #include "principal/window_session.h"
 #include "replayed_steps.h"
-#include "replayed_steps.h"
 #include "shell/messages.h"
-#include "window_replay.h"
 #include "window_replay.h"
 
 using namespace tarnolo;

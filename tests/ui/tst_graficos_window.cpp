@@ -297,14 +297,10 @@ void tst_GraficosWindow::savesEachFormat() {
   GraficosWindow& window = s.open(page ? "NomogramadeFagan1" : "Valorespredictivos1");
   QTemporaryDir dir;
   const QString path = dir.filePath(name);
-  window.setDialogHook([path](QDialog& dialog) {
-    auto& files = static_cast<QFileDialog&>(dialog);
-    QVERIFY(files.testOption(QFileDialog::DontUseNativeDialog));
-    QCOMPARE(files.nameFilters().size(), 3);
-    files.selectFile(path);
-    QMetaObject::invokeMethod(&files, &QDialog::accept, Qt::QueuedConnection);
-  });
+  QStringList filters;
+  window.setDialogHook(ModalWatchdog::answeredWith(path, &filters));
   s.control<QPushButton>("guardar")->click();
+  QCOMPARE(filters.size(), 3);
   const QString saved = QFileInfo::exists(path) ? path : path + ".png";
   QVERIFY2(contents(saved).startsWith(start), qPrintable(saved));
   QVERIFY(s.failures.isEmpty());
@@ -315,10 +311,7 @@ void tst_GraficosWindow::failedSaveShowsTheFailureBox() {
   GraficosWindow& window = s.open("Valorespredictivos1");
   QTemporaryDir dir;
   const QString path = dir.filePath("no/such/folder/curva.png");
-  window.setDialogHook([path](QDialog& dialog) {
-    static_cast<QFileDialog&>(dialog).selectFile(path);
-    QMetaObject::invokeMethod(&dialog, &QDialog::accept, Qt::QueuedConnection);
-  });
+  window.setDialogHook(ModalWatchdog::answeredWith(path));
   s.control<QPushButton>("guardar")->click();
   QCOMPARE(s.failures, QStringList{"Invalid filename."});
   QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());

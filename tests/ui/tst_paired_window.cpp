@@ -47,14 +47,6 @@ void click(PairedWindow& window, const char* button) {
   QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
 }
 
-// A file dialog answered with path, as a user types it and presses Enter.
-PairedWindow::DialogHook answerWith(const QString& path) {
-  return [path](QDialog& dialog) {
-    static_cast<QFileDialog&>(dialog).selectFile(path);
-    QMetaObject::invokeMethod(&dialog, &QDialog::accept, Qt::QueuedConnection);
-  };
-}
-
 QByteArray contents(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -132,13 +124,13 @@ void tst_PairedWindow::caseRoundTrips() {
   PairedWindow& window = s.open();
   type(window, {"1", "2", "3", "4", "5", "6", "7", "8"});
   window.findChild<QLineEdit*>("nombre1")->setText("TAC, rápida");
-  window.setDialogHook(answerWith(dir.filePath("caso")));
+  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("caso")));
   click(window, "guardar");
   QCOMPARE(contents(dir.filePath("caso.csv")).toStdString(),
            pairedCaseCsv({1, 2, 3, 4, 5, 6, 7, 8}, {"TAC, rápida", "Prueba 2"}));
   type(window, {"0", "0", "0", "0", "0", "0", "0", "0"});
   window.findChild<QLineEdit*>("nombre1")->setText("otra");
-  window.setDialogHook(answerWith(dir.filePath("caso.csv")));
+  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("caso.csv")));
   click(window, "abrir");
   QCOMPARE(window.findChild<QLineEdit*>("celdaG")->text(), QStringLiteral("7"));
   QCOMPARE(window.names().first, std::string("TAC, rápida"));
@@ -154,11 +146,11 @@ void tst_PairedWindow::savesTheCsvAndPdf() {
   PairedWindow& window = s.open();
   type(window, {"319", "78", "22", "32", "31", "53", "22", "155"});
   click(window, "calcular");
-  window.setDialogHook(answerWith(dir.filePath("comparacion.csv")));
+  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("comparacion.csv")));
   click(window, "guardarCsv");
   QCOMPARE(contents(dir.filePath("comparacion.csv")).toStdString(),
            pairedCsv(*window.comparison(), '.'));
-  window.setDialogHook(answerWith(dir.filePath("comparacion.pdf")));
+  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("comparacion.pdf")));
   click(window, "guardarPdf");
   QVERIFY(contents(dir.filePath("comparacion.pdf")).startsWith("%PDF"));
   QVERIFY(s.errors.isEmpty());
@@ -176,7 +168,7 @@ void tst_PairedWindow::failedOpenKeepsTheCells() {
   PairedSession s;
   PairedWindow& window = s.open();
   type(window, {"1", "2", "3", "4", "5", "6", "7", "8"});
-  window.setDialogHook(answerWith(dir.filePath("otro.csv")));
+  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("otro.csv")));
   click(window, "abrir");
   QCOMPARE(s.errors, QStringList{"Invalid numeric input."});
   QCOMPARE(window.findChild<QLineEdit*>("celdaA")->text(), QStringLiteral("1"));

@@ -116,17 +116,6 @@ void choose(ReportWindow& window, IntervalMethod method) {
   box->setCurrentIndex(box->findData(qstring(methodKey(method))));
 }
 
-// A save dialog answered with path as a user types it, then accepted.
-ReportWindow::DialogHook answerWith(const QString& path, QString* filter = nullptr) {
-  return [path, filter](QDialog& dialog) {
-    auto& files = static_cast<QFileDialog&>(dialog);
-    QVERIFY(files.testOption(QFileDialog::DontUseNativeDialog));
-    if (filter) *filter = files.nameFilters().join(u';');
-    files.selectFile(path);
-    QMetaObject::invokeMethod(&files, &QDialog::accept, Qt::QueuedConnection);
-  };
-}
-
 QByteArray contents(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -466,10 +455,10 @@ void tst_ReportWindow::savesTheCsv() {
   s.calcular("0 4 6 10");  // undefined ratios: empty fields with their reasons
   ReportWindow& window = s.open();
   choose(window, IntervalMethod::Jeffreys);
-  QString filter;
-  window.setDialogHook(answerWith(dir.filePath(typed), &filter));
+  QStringList filter;
+  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath(typed), &filter));
   QTest::mouseClick(window.findChild<QPushButton*>("guardarCsv"), Qt::LeftButton);
-  QCOMPARE(filter, QStringLiteral("CSV (*.csv)"));
+  QCOMPARE(filter, QStringList{"CSV (*.csv)"});
   QCOMPARE(contents(dir.filePath(file)).toStdString(), reportCsv(window.report(), separator));
   QVERIFY(watchdog.seen.isEmpty());
   QVERIFY(s.messages().isEmpty());
@@ -482,7 +471,7 @@ void tst_ReportWindow::failedSaveShowsTheFailureBox() {
   CaseState state;
   ReportWindow window(state, reportFailure, nullptr);
   window.show();
-  window.setDialogHook(answerWith(dir.filePath("sin carpeta/informe.csv")));
+  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("sin carpeta/informe.csv")));
   QTest::mouseClick(window.findChild<QPushButton*>("guardarCsv"), Qt::LeftButton);
   QCOMPARE(watchdog.seen.size(), 1);
   QCOMPARE(watchdog.seen[0].title, QStringLiteral("Tarnolo"));
@@ -497,10 +486,10 @@ void tst_ReportWindow::savesThePdf() {
   ReportSession s;
   s.calcular("670 202 74 640");
   ReportWindow& window = s.open();
-  QString filter;
-  window.setDialogHook(answerWith(dir.filePath("informe"), &filter));
+  QStringList filter;
+  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("informe"), &filter));
   QTest::mouseClick(window.findChild<QPushButton*>("guardarPdf"), Qt::LeftButton);
-  QCOMPARE(filter, QStringLiteral("PDF (*.pdf)"));
+  QCOMPARE(filter, QStringList{"PDF (*.pdf)"});
   const QByteArray pdf = contents(dir.filePath("informe.pdf"));
   QVERIFY(pdf.startsWith("%PDF-"));
   QVERIFY(pdf.trimmed().endsWith("%%EOF"));

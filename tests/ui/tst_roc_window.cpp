@@ -64,14 +64,6 @@ void click(RocWindow& window, const char* name) {
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
-RocWindow::DialogHook answerWith(const QString& path) {
-  return [path](QDialog& dialog) {
-    auto& files = static_cast<QFileDialog&>(dialog);
-    files.selectFile(path);
-    QMetaObject::invokeMethod(&files, &QDialog::accept, Qt::QueuedConnection);
-  };
-}
-
 QByteArray contents(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -213,13 +205,13 @@ void tst_RocWindow::csvSavedAndOpenedAgain() {
     RocSession s;
     RocWindow& window = s.open();
     window.findChild<QCheckBox*>("inverso")->setChecked(true);  // saved the right way round
-    window.setDialogHook(answerWith(dir.filePath(name)));
+    window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath(name)));
     click(window, "guardarTabla");
     const QByteArray csv = contents(dir.filePath(name + ".csv"));
     QVERIFY(csv.startsWith(separator == ',' ? "nivel;enfermos;sanos\r\nAnormal;33;2\r\n"
                                             : "nivel,enfermos,sanos\r\nAnormal,33,2\r\n"));
     window.setRows(rowsOf("a:1:1|b:1:1"));
-    window.setDialogHook(answerWith(dir.filePath(name + ".csv")));
+    window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath(name + ".csv")));
     click(window, "abrir");
     QVERIFY(!window.findChild<QCheckBox*>("inverso")->isChecked());
     QCOMPARE(window.rows().front().label, std::string("Anormal"));
@@ -256,7 +248,7 @@ void tst_RocWindow::refusedFileLeavesTheTable() {
   RocSession s;
   RocWindow& window = s.open();
   window.setRows(rowsOf("x:1:2|y:3:z"));
-  window.setDialogHook(answerWith(path));
+  window.setDialogHook(ModalWatchdog::answeredWith(path));
   click(window, "abrir");
   QCOMPARE(rowsText(window), QStringLiteral("x:1:2|y:3:z"));
   QCOMPARE(s.messages, QStringList{message});
@@ -303,10 +295,10 @@ void tst_RocWindow::curveFiles() {
   ModalWatchdog watchdog(1000);
   RocSession s;
   RocWindow& window = s.open();
-  window.setDialogHook(answerWith(dir.filePath(name)));
+  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath(name)));
   click(window, "guardarCurva");
   QVERIFY(contents(dir.filePath(file)).startsWith(start));
-  window.setDialogHook(answerWith(dir.filePath("resultados.csv")));
+  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("resultados.csv")));
   click(window, "guardarResultados");
   QCOMPARE(contents(dir.filePath("resultados.csv")).toStdString(), rocCsv(*window.analysis(), '.'));
   QVERIFY(s.messages.isEmpty());
