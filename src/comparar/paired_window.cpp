@@ -31,18 +31,13 @@
 #include "core/text_file.h"
 #include "informe/level_spin_box.h"
 #include "informe/locale_separator.h"
+#include "informe/method_choice.h"
 #include "informe/qt_text.h"
 #include "informe/report_document.h"
 
 namespace tarnolo {
 
 namespace {
-
-constexpr IntervalMethod kMethods[] = {
-    IntervalMethod::WaldCc,   IntervalMethod::Wald,           IntervalMethod::Wilson,
-    IntervalMethod::WilsonCc, IntervalMethod::ClopperPearson, IntervalMethod::AgrestiCoull,
-    IntervalMethod::Jeffreys,
-};
 
 // The cells: object name, what a screen reader says.
 struct CellText {
@@ -173,11 +168,7 @@ QWidget* PairedWindow::buildChoices() {
   row->setContentsMargins(0, 0, 0, 0);
   m_metodo = new QComboBox(box);
   m_metodo->setObjectName(QStringLiteral("metodo"));
-  for (IntervalMethod method : kMethods) {
-    m_metodo->addItem(qstring(methodName(method)) + " — " + qstring(methodReference(method)),
-                      qstring(methodKey(method)));
-  }
-  m_metodo->setCurrentIndex(m_metodo->findData(QStringLiteral("wilson")));
+  addMethods(*m_metodo, IntervalMethod::Wilson);
   m_nivel = new LevelSpinBox(box);
   m_nivel->setObjectName(QStringLiteral("nivel"));
   auto* metodoLabel = new QLabel(QStringLiteral("&Método de los índices:"), box);

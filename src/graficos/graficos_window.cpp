@@ -26,17 +26,12 @@
 #include "graficos/graph_widgets.h"
 #include "informe/level_spin_box.h"
 #include "informe/locale_separator.h"
+#include "informe/method_choice.h"
 #include "informe/qt_text.h"
 
 namespace tarnolo {
 
 namespace {
-
-constexpr IntervalMethod kMethods[] = {
-    IntervalMethod::WaldCc,   IntervalMethod::Wald,           IntervalMethod::Wilson,
-    IntervalMethod::WilsonCc, IntervalMethod::ClopperPearson, IntervalMethod::AgrestiCoull,
-    IntervalMethod::Jeffreys,
-};
 
 constexpr PictureFormat kFormats[] = {PictureFormat::Png, PictureFormat::Svg, PictureFormat::Pdf};
 
@@ -78,11 +73,7 @@ QWidget* GraficosWindow::buildChoices() {
   layout->setContentsMargins(0, 0, 0, 0);
   m_metodo = new QComboBox(row);
   m_metodo->setObjectName(QStringLiteral("metodo"));
-  for (IntervalMethod method : kMethods)
-    m_metodo->addItem(qstring(methodName(method)), qstring(methodKey(method)));
-  m_metodo->setCurrentIndex(
-      int(std::find(std::begin(kMethods), std::end(kMethods), IntervalMethod::Wilson) -
-          std::begin(kMethods)));
+  addMethods(*m_metodo, IntervalMethod::Wilson, false);
   m_nivel = new LevelSpinBox(row);
   m_nivel->setObjectName(QStringLiteral("nivel"));
   auto* metodoLabel = new QLabel(QStringLiteral("&Método:"), row);

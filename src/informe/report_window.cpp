@@ -19,6 +19,7 @@
 #include "core/rounded_text.h"
 #include "core/text_file.h"
 #include "informe/locale_separator.h"
+#include "informe/method_choice.h"
 #include "informe/qt_text.h"
 #include "informe/report_document.h"
 #include "ui_report_window.h"
@@ -26,12 +27,6 @@
 namespace tarnolo {
 
 namespace {
-
-constexpr IntervalMethod kMethods[] = {
-    IntervalMethod::WaldCc,   IntervalMethod::Wald,           IntervalMethod::Wilson,
-    IntervalMethod::WilsonCc, IntervalMethod::ClopperPearson, IntervalMethod::AgrestiCoull,
-    IntervalMethod::Jeffreys,
-};
 
 enum Column { kIndex, kEstimate, kLower, kUpper, kNote, kColumns };
 
@@ -78,10 +73,7 @@ ReportWindow::ReportWindow(const CaseState& state, FailureReporter failure, QWid
 ReportWindow::~ReportWindow() = default;
 
 void ReportWindow::fillChoices() {
-  for (IntervalMethod method : kMethods) {
-    m_ui->metodo->addItem(qstring(methodName(method)) + " — " + qstring(methodReference(method)),
-                          qstring(methodKey(method)));
-  }
+  addMethods(*m_ui->metodo, IntervalMethod::WaldCc);
   // The choice of decimals: what the screen, the clipboard, the printout and the PDF show.
   m_ui->decimales->addItem(QStringLiteral("todas"), kAllDigits);
   m_ui->decimales->addItem(QStringLiteral("automático"), kAutomaticDecimals);

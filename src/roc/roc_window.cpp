@@ -26,18 +26,13 @@
 #include "core/text_file.h"
 #include "informe/level_spin_box.h"
 #include "informe/locale_separator.h"
+#include "informe/method_choice.h"
 #include "informe/qt_text.h"
 #include "roc/roc_curve.h"
 
 namespace tarnolo {
 
 namespace {
-
-constexpr IntervalMethod kMethods[] = {
-    IntervalMethod::WaldCc,   IntervalMethod::Wald,           IntervalMethod::Wilson,
-    IntervalMethod::WilsonCc, IntervalMethod::ClopperPearson, IntervalMethod::AgrestiCoull,
-    IntervalMethod::Jeffreys,
-};
 
 // The CT images of Hanley and McNeil (1982), rated from "definitely normal" to "definitely
 // abnormal": the table a new window starts with.
@@ -128,10 +123,7 @@ QWidget* RocWindow::buildInput() {
   m_metodo = new QComboBox(box);
   m_metodo->setObjectName(QStringLiteral("metodo"));
   m_metodo->setAccessibleName(QStringLiteral("Método de los intervalos"));
-  for (IntervalMethod method : kMethods)
-    m_metodo->addItem(qstring(methodName(method)) + " — " + qstring(methodReference(method)),
-                      qstring(methodKey(method)));
-  m_metodo->setCurrentIndex(2);  // Wilson
+  addMethods(*m_metodo, IntervalMethod::Wilson);
   auto* metodoLabel = new QLabel(QStringLiteral("&Método:"), box);
   metodoLabel->setBuddy(m_metodo);
   m_nivel = new LevelSpinBox(box);

@@ -20,6 +20,7 @@
 #include "core/posix_files.h"
 #include "core/report_text.h"
 #include "informe/level_spin_box.h"
+#include "informe/method_choice.h"
 #include "informe/qt_text.h"
 #include "informe/report_command.h"
 #include "informe/report_document.h"
@@ -134,6 +135,8 @@ class tst_ReportWindow : public QObject {
  private slots:
   void cleanup();
   void opensOnceFromTheMenu();
+  void methodChoice_data();
+  void methodChoice();
   void followsTheState_data();
   void followsTheState();
   void methodAndLevelChangeTheTable_data();
@@ -574,6 +577,34 @@ void tst_ReportWindow::printerThatCannotOpenIsAFailure() {
   QVERIFY(!printReport(QStringLiteral("<p>x</p>"), printer));
   printer.setOutputFileName(dir.filePath("x.pdf"));
   QVERIFY(printReport(QStringLiteral("<p>x</p>"), printer));
+}
+
+void tst_ReportWindow::methodChoice_data() {
+  QTest::addColumn<int>("chosen");
+  QTest::addColumn<bool>("withReference");
+  QTest::addColumn<QString>("current");  // the chosen item's text
+  QTest::newRow("the report: the main window's rule")
+      << int(IntervalMethod::WaldCc) << true
+      << "Wald con corrección de continuidad — regla de la ventana principal; Newcombe 1998, "
+         "método 2";
+  QTest::newRow("the other windows: Wilson")
+      << int(IntervalMethod::Wilson) << true << "Wilson — Wilson 1927";
+  QTest::newRow("the pictures: names alone") << int(IntervalMethod::Wilson) << false << "Wilson";
+}
+
+// Every window lists the seven methods in one order, each item holding the method's key.
+void tst_ReportWindow::methodChoice() {
+  QFETCH(int, chosen);
+  QFETCH(bool, withReference);
+  QFETCH(QString, current);
+  QComboBox box;
+  addMethods(box, IntervalMethod(chosen), withReference);
+  QStringList keys;
+  for (int i = 0; i < box.count(); ++i) keys << box.itemData(i).toString();
+  QCOMPARE(keys, (QStringList{"wald-cc", "wald", "wilson", "wilson-cc", "clopper-pearson",
+                              "agresti-coull", "jeffreys"}));
+  QCOMPARE(box.currentText(), current);
+  QCOMPARE(box.currentData().toString(), qstring(methodKey(IntervalMethod(chosen))));
 }
 
 QTEST_MAIN(tst_ReportWindow)
