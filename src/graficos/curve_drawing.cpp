@@ -8,6 +8,7 @@
 #include "core/plot_scale.h"
 #include "core/predictive_curve.h"
 #include "graficos/graph_text.h"
+#include "graficos/picture_export.h"
 #include "graficos/wide_line.h"
 
 namespace tarnolo {
@@ -18,13 +19,6 @@ constexpr int kSamples = 120;
 constexpr int kFontPixels = 12;
 const QColor kVppColour(0x1f, 0x5f, 0xbf);
 const QColor kVpnColour(0xc0, 0x4f, 0x15);
-
-QFont pixelFont(int pixels, bool bold = false) {
-  QFont font;
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
 
 QString tick(double percent, char separator) {
   return QString::fromStdString(tickLabel(percent, separator));

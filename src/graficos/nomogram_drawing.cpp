@@ -9,6 +9,7 @@
 #include "core/fagan.h"
 #include "core/plot_scale.h"
 #include "graficos/graph_text.h"
+#include "graficos/picture_export.h"
 #include "graficos/wide_line.h"
 
 namespace tarnolo {
@@ -18,13 +19,6 @@ namespace {
 constexpr int kFontPixels = 12;
 const QColor kPositiveColour(0xb0, 0x1c, 0x2e);
 const QColor kNegativeColour(0x1f, 0x6f, 0x3f);
-
-QFont pixelFont(int pixels, bool bold = false) {
-  QFont font;
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
 
 const ReportRow* rowOf(const std::vector<ReportRow>& rows, std::string_view key) {
   for (const ReportRow& row : rows)

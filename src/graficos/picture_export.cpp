@@ -23,11 +23,8 @@ namespace {
 constexpr qreal kCaptionMargin = 8;
 constexpr int kCaptionPixelSize = 12;
 
-// Sized in pixels, so that the painter's scale sizes it alike on every device.
 QFont captionFont() {
-  QFont font;
-  font.setPixelSize(kCaptionPixelSize);
-  return font;
+  return pixelFont(kCaptionPixelSize);
 }
 
 QRectF captionRect(const Picture& picture, qreal width) {
@@ -36,6 +33,13 @@ QRectF captionRect(const Picture& picture, qreal width) {
 }
 
 }  // namespace
+
+QFont pixelFont(int pixels, bool bold) {
+  QFont font;
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
 
 std::optional<PictureFormat> pictureFormatFromName(const QString& name) {
   const QString word = name.toLower();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFont>
 #include <QImage>
 #include <QRectF>
 #include <QSizeF>
@@ -20,6 +21,9 @@ namespace tarnolo {
 // Draws the picture into rect, in logical pixels; the painter may be scaled to the device, so a
 // drawing sizes its fonts in pixels (QFont::setPixelSize), never in points.
 using PictureDrawing = std::function<void(QPainter&, const QRectF&)>;
+
+// The default font sized in pixels, so that the painter's scale sizes it alike on every device.
+QFont pixelFont(int pixels, bool bold = false);
 
 struct Picture {
   PictureDrawing draw;
