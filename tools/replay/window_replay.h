@@ -33,7 +33,10 @@ void chooseMenuItem(QMenuBar& bar, QAction& item);
 // closed with its OK button; any other modal box is rejected and recorded as an error line
 // "unexpected box: TITLE". Needs a QApplication.
 //
-// How each step arrives: set is the program's write through the view, as on the model; click
+// How each step arrives: set is the program's write through the view, as on the model; type
+// gives the box the focus as Tab does, selects its text with Ctrl+A and sends one key a
+// character; focus gives the control the focus as Tab does; press sends the keys to the open
+// menu, else to the focused control, and waits until no button is held down; click
 // is a left-button click in the middle of the button or text box, or on the menu's title in the
 // menu bar and then on the item; select clicks the item's radio button; scroll takes the thumb
 // with the mouse and drags it to the position in one move when a pixel of the track gives that
