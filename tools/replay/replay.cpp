@@ -230,7 +230,17 @@ void ModelTarget::write(std::string_view control, const std::string& text) {
 }
 
 void ModelTarget::type(std::string_view control, const std::string& text) {
-  m_session.model.setText(control, text);
+  if (m_session.model.control(control).kind != ControlKind::MaskedCell) {
+    m_session.model.setText(control, text);
+    return;
+  }
+  // A count cell takes a digit a position, seven at most; it refuses any other key.
+  constexpr size_t kCountPositions = 7;
+  std::string digits;
+  for (char c : text) {
+    if (c >= '0' && c <= '9' && digits.size() < kCountPositions) digits += c;
+  }
+  m_session.model.setText(control, digits);
 }
 
 void ModelTarget::click(std::string_view control) {

@@ -74,7 +74,8 @@ class ModelTarget : public Target {
   std::optional<ControlKind> kind(std::string_view control) const override;
   void write(std::string_view control, const std::string& text) override;
   void click(std::string_view control) override;
-  // The model knows no keys: the text arrives whole, as set writes it.
+  // The model knows no keys: the text arrives whole, as set writes it, but a count cell keeps
+  // only the digits that its mask lets through.
   void type(std::string_view control, const std::string& text) override;
   bool focus(std::string_view) override { return false; }
   bool pressKeys(const std::string&) override { return false; }
@@ -100,7 +101,7 @@ Snapshot modelSnapshot(const ModelSession& session);
 // Steps:
 //   set NAME TEXT       the program writes TEXT (possibly empty) into control NAME
 //   type NAME TEXT      the user tabs to text box or cell NAME and types TEXT key by key (on the
-//                       model: as set)
+//                       model: as set, a count cell keeping the digits its mask takes)
 //   focus NAME          the user tabs to control NAME (the window only)
 //   press KEYS          the user presses KEYS, "Alt+C", "F10", "Space", "Alt" (the window only)
 //   click NAME          a click on a button, menu item or text box NAME (nothing if hidden or
