@@ -80,10 +80,23 @@ TEST(Replay, ClicksOnDisabledOrHiddenControlsDoNothing) {
   EXPECT_TRUE(hasLine(run, "height\t105"));
 }
 
-// On the model, typed text arrives whole, as the program's own write does.
-TEST(Replay, TypedTextIsWrittenOnTheModel) {
-  EXPECT_EQ(replay("type VP 6\ntype FP 3\ntype FN 1\ntype VN 10\nclick BitBtn6\n").out,
-            replay("set VP 6\nset FP 3\nset FN 1\nset VN 10\nclick BitBtn6\n").out);
+// On the model, typed text arrives whole, as the program's own write does, but a count cell
+// keeps only what its mask lets through: a digit a position, seven at most.
+TEST(Replay, TypedTextIsWhatTheControlTakes) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"type VP 6\ntype FP 3\ntype FN 1\ntype VN 10\nclick BitBtn6\n",
+       "set VP 6\nset FP 3\nset FN 1\nset VN 10\nclick BitBtn6\n"},
+      {"type VN 17x7\n", "set VN 177\n"},
+      {"type VP -3\n", "set VP 3\n"},
+      {"type VP 123456789\n", "set VP 1234567\n"},
+      {"type VP x\n", "set VP\n"},
+      {"type total 6x\n", "set total 6x\n"},
+      {"type sensli 1,5\n", "set sensli 1,5\n"},
+  };
+  for (const auto& [typed, written] : cases) {
+    SCOPED_TRACE(typed);
+    EXPECT_EQ(replay(typed).out, replay(written).out);
+  }
 }
 
 TEST(Replay, EmptyTextsAndTextsWithBlanks) {
