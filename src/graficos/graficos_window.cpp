@@ -27,6 +27,7 @@
 #include "informe/level_spin_box.h"
 #include "informe/locale_separator.h"
 #include "informe/method_choice.h"
+#include "informe/named_button.h"
 #include "informe/qt_text.h"
 
 namespace tarnolo {
@@ -34,12 +35,6 @@ namespace tarnolo {
 namespace {
 
 constexpr PictureFormat kFormats[] = {PictureFormat::Png, PictureFormat::Svg, PictureFormat::Pdf};
-
-QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  return b;
-}
 
 QLabel* wrappedLabel(const QString& name, QWidget* parent) {
   auto* label = new QLabel(parent);
@@ -85,10 +80,10 @@ QWidget* GraficosWindow::buildChoices() {
   layout->addWidget(nivelLabel);
   layout->addWidget(m_nivel);
   layout->addStretch(1);
-  auto* copiar = button(QStringLiteral("copiar"), QStringLiteral("&Copiar"), row);
-  auto* guardar = button(QStringLiteral("guardar"), QStringLiteral("&Guardar…"), row);
-  auto* imprimir = button(QStringLiteral("imprimir"), QStringLiteral("&Imprimir…"), row);
-  auto* cerrar = button(QStringLiteral("cerrar"), QStringLiteral("Cerrar"), row);
+  auto* copiar = namedButton("copiar", QStringLiteral("&Copiar"), row);
+  auto* guardar = namedButton("guardar", QStringLiteral("&Guardar…"), row);
+  auto* imprimir = namedButton("imprimir", QStringLiteral("&Imprimir…"), row);
+  auto* cerrar = namedButton("cerrar", QStringLiteral("Cerrar"), row);
   for (QPushButton* b : {copiar, guardar, imprimir, cerrar}) layout->addWidget(b);
   connect(m_metodo, &QComboBox::currentIndexChanged, this, &GraficosWindow::rebuild);
   connect(m_nivel, &QDoubleSpinBox::valueChanged, this, &GraficosWindow::rebuild);

@@ -27,6 +27,7 @@
 #include "informe/level_spin_box.h"
 #include "informe/locale_separator.h"
 #include "informe/method_choice.h"
+#include "informe/named_button.h"
 #include "informe/qt_text.h"
 #include "roc/roc_curve.h"
 
@@ -41,12 +42,6 @@ const std::vector<RocRowText> kFirstTable = {{"Normal", "3", "33"},
                                              {"Dudoso", "2", "6"},
                                              {"Probablemente anormal", "11", "11"},
                                              {"Anormal", "33", "2"}};
-
-QPushButton* button(const char* name, const QString& text, QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(QLatin1String(name));
-  return b;
-}
 
 // "a a b" for an interval, "—" where a limit is missing.
 QString interval(std::string_view key, const Limits& limits, char separator) {
@@ -107,13 +102,13 @@ QWidget* RocWindow::buildInput() {
   box->setMaximumWidth(420);
   grid->addWidget(m_niveles, 0, 0, 1, 4);
   const std::pair<QPushButton*, int> buttons[] = {
-      {button("anadir", QStringLiteral("Aña&dir nivel"), box), 0},
-      {button("quitar", QStringLiteral("&Quitar nivel"), box), 1},
-      {button("subir", QStringLiteral("S&ubir"), box), 2},
-      {button("bajar", QStringLiteral("&Bajar"), box), 3},
-      {button("pegar", QStringLiteral("Pe&gar tabla"), box), 0},
-      {button("abrir", QStringLiteral("&Abrir CSV…"), box), 1},
-      {button("guardarTabla", QStringLiteral("Guardar C&SV…"), box), 2},
+      {namedButton("anadir", QStringLiteral("Aña&dir nivel"), box), 0},
+      {namedButton("quitar", QStringLiteral("&Quitar nivel"), box), 1},
+      {namedButton("subir", QStringLiteral("S&ubir"), box), 2},
+      {namedButton("bajar", QStringLiteral("&Bajar"), box), 3},
+      {namedButton("pegar", QStringLiteral("Pe&gar tabla"), box), 0},
+      {namedButton("abrir", QStringLiteral("&Abrir CSV…"), box), 1},
+      {namedButton("guardarTabla", QStringLiteral("Guardar C&SV…"), box), 2},
   };
   for (int i = 0; i < int(std::size(buttons)); ++i)
     grid->addWidget(buttons[i].first, i < 4 ? 1 : 2, buttons[i].second);
@@ -204,15 +199,15 @@ QWidget* RocWindow::buildResults() {
   auto* row = new QHBoxLayout(m_salidas);
   row->setContentsMargins(0, 0, 0, 0);
   const std::pair<QPushButton*, void (RocWindow::*)()> outputs[] = {
-      {button("usar", QStringLiteral("Usar est&e punto de corte"), m_salidas),
+      {namedButton("usar", QStringLiteral("Usar est&e punto de corte"), m_salidas),
        &RocWindow::onUsarClicked},
-      {button("copiar", QStringLiteral("C&opiar resultados"), m_salidas),
+      {namedButton("copiar", QStringLiteral("C&opiar resultados"), m_salidas),
        &RocWindow::onCopiarClicked},
-      {button("guardarResultados", QStringLiteral("Guardar &resultados CSV…"), m_salidas),
+      {namedButton("guardarResultados", QStringLiteral("Guardar &resultados CSV…"), m_salidas),
        &RocWindow::onGuardarResultadosClicked},
-      {button("guardarCurva", QStringLiteral("Guardar cur&va…"), m_salidas),
+      {namedButton("guardarCurva", QStringLiteral("Guardar cur&va…"), m_salidas),
        &RocWindow::onGuardarCurvaClicked},
-      {button("imprimir", QStringLiteral("Im&primir curva…"), m_salidas),
+      {namedButton("imprimir", QStringLiteral("Im&primir curva…"), m_salidas),
        &RocWindow::onImprimirClicked},
   };
   for (const auto& [b, slot] : outputs) {
@@ -220,7 +215,7 @@ QWidget* RocWindow::buildResults() {
     connect(b, &QPushButton::clicked, this, slot);
   }
   row->addStretch();
-  auto* cerrar = button("cerrar", QStringLiteral("Cerrar"), panel);
+  auto* cerrar = namedButton("cerrar", QStringLiteral("Cerrar"), panel);
   row->addWidget(cerrar);
   connect(cerrar, &QPushButton::clicked, this, &QWidget::close);
   column->addWidget(m_salidas);
