@@ -13,6 +13,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "comparar/paired_command.h"
 #include "core/arithmetic.h"
@@ -25,6 +26,7 @@
 #include "principal/window_session.h"
 #include "roc/roc_command.h"
 #include "shell/command_line.h"
+#include "shell/first_frame.h"
 #include "shell/help_viewer.h"
 #include "shell/messages.h"
 
@@ -107,6 +109,14 @@ void useToolkitTranslation(QTranslator& translator) {
     QCoreApplication::installTranslator(&translator);
 }
 
+void ToolkitTexts::read() {
+  if (!std::exchange(m_read, true)) useToolkitTranslation(m_translator);
+}
+
+void ToolkitTexts::readAfterFirstFrame(QWidget& window) {
+  runAfterFirstFrame(window, [this] { read(); });
+}
+
 void useProgramStyle() {
   QApplication::setStyle(new LazyIconStyle(QStyleFactory::create(QStringLiteral("Windows"))));
 }
@@ -141,8 +151,7 @@ int runTarnolo(int argc, char** argv) {
   QApplication application(argc, argv);
   qInstallMessageHandler(toolkitMessages);
   useProgramStyle();
-  QTranslator toolkitTexts;
-  useToolkitTranslation(toolkitTexts);
+  ToolkitTexts toolkitTexts;
   // The title goes on the boxes only: no display name, so that the toolkit adds nothing to
   // the main window's caption.
   QApplication::setApplicationName(kApplicationTitle);
@@ -151,6 +160,7 @@ int runTarnolo(int argc, char** argv) {
   try {
     session = createMainWindow();
   } catch (...) {
+    toolkitTexts.read();
     showStartUpFailure(std::current_exception(), reinterpret_cast<const void*>(&createMainWindow));
     return 1;
   }
@@ -163,6 +173,7 @@ int runTarnolo(int argc, char** argv) {
   HelpViewer help(QString::fromLatin1(kHelpFile));
   connectHelp(*session, help);
 
+  toolkitTexts.readAfterFirstFrame(session->window);
   session->window.show();
   session->window.activateWindow();
   if (!line.screenshot.isEmpty()) {
@@ -173,8 +184,10 @@ int runTarnolo(int argc, char** argv) {
   }
   if (!line.caseFile.isEmpty()) {
     // Once the window is up, so that a failure box has it as its owner.
-    QTimer::singleShot(0, &session->window,
-                       [&] { openNamedCase(*session, line.caseFile, reportFailure); });
+    QTimer::singleShot(0, &session->window, [&] {
+      toolkitTexts.read();  // its failure box may come before the first frame
+      openNamedCase(*session, line.caseFile, reportFailure);
+    });
   }
   QApplication::exec();
   shutDown(session, help);
