@@ -13,7 +13,6 @@
 #include <exception>
 #include <memory>
 #include <string>
-#include <utility>
 
 #include "comparar/paired_command.h"
 #include "core/arithmetic.h"
@@ -26,7 +25,6 @@
 #include "principal/window_session.h"
 #include "roc/roc_command.h"
 #include "shell/command_line.h"
-#include "shell/first_frame.h"
 #include "shell/help_viewer.h"
 #include "shell/messages.h"
 
@@ -109,14 +107,6 @@ void useToolkitTranslation(QTranslator& translator) {
     QCoreApplication::installTranslator(&translator);
 }
 
-void ToolkitTexts::read() {
-  if (!std::exchange(m_read, true)) useToolkitTranslation(m_translator);
-}
-
-void ToolkitTexts::readAfterFirstFrame(QWidget& window) {
-  runAfterFirstFrame(window, [this] { read(); });
-}
-
 void useProgramStyle() {
   QApplication::setStyle(new LazyIconStyle(QStyleFactory::create(QStringLiteral("Windows"))));
 }
@@ -151,7 +141,8 @@ int runTarnolo(int argc, char** argv) {
   QApplication application(argc, argv);
   qInstallMessageHandler(toolkitMessages);
   useProgramStyle();
-  ToolkitTexts toolkitTexts;
+  QTranslator toolkitTexts;
+  useToolkitTranslation(toolkitTexts);
   // The title goes on the boxes only: no display name, so that the toolkit adds nothing to
   // the main window's caption.
   QApplication::setApplicationName(kApplicationTitle);
@@ -160,7 +151,6 @@ int runTarnolo(int argc, char** argv) {
   try {
     session = createMainWindow();
   } catch (...) {
-    toolkitTexts.read();
     showStartUpFailure(std::current_exception(), reinterpret_cast<const void*>(&createMainWindow));
     return 1;
   }
@@ -173,7 +163,6 @@ int runTarnolo(int argc, char** argv) {
   HelpViewer help(QString::fromLatin1(kHelpFile));
   connectHelp(*session, help);
 
-  toolkitTexts.readAfterFirstFrame(session->window);
   session->window.show();
   session->window.activateWindow();
   if (!line.screenshot.isEmpty()) {
@@ -184,10 +173,8 @@ int runTarnolo(int argc, char** argv) {
   }
   if (!line.caseFile.isEmpty()) {
     // Once the window is up, so that a failure box has it as its owner.
-    QTimer::singleShot(0, &session->window, [&] {
-      toolkitTexts.read();  // its failure box may come before the first frame
-      openNamedCase(*session, line.caseFile, reportFailure);
-    });
+    QTimer::singleShot(0, &session->window,
+                       [&] { openNamedCase(*session, line.caseFile, reportFailure); });
   }
   QApplication::exec();
   shutDown(session, help);

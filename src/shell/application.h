@@ -1,10 +1,9 @@
 // Start-up, the event loop and the end of the program.
 #pragma once
 
-#include <QTranslator>
 #include <memory>
 
-class QWidget;
+class QTranslator;
 
 namespace tarnolo {
 
@@ -19,20 +18,6 @@ inline constexpr const char* kHelpFile = "C:\\TEST\\Lmq\\Lmq.hlp";
 // The toolkit's own texts (the file dialogs, the buttons of the failure box) in Spanish, from
 // Qt's translations when they are installed; translator must outlive their use.
 void useToolkitTranslation(QTranslator& translator);
-
-// The toolkit's Spanish texts as the program reads them: once, and only when needed. They
-// appear in boxes and dialogs, never in the main window's first frame.
-class ToolkitTexts {
- public:
-  // Reads them now, unless they were read already.
-  void read();
-  // Reads them once window has painted its first frame; window must not outlive this.
-  void readAfterFirstFrame(QWidget& window);
-
- private:
-  QTranslator m_translator;
-  bool m_read = false;
-};
 
 // The program's look: the toolkit's "Windows" style, its standard icons read when first used.
 // Needs the application object.

@@ -1,17 +1,13 @@
 // What the first frame loads: the main window as the program builds it pulls in no image
-// plug-in, and what it reads in their stead is what they would have given; what waits for the
-// first frame runs once it is painted.
+// plug-in, and what it reads in their stead is what they would have given.
 #include <QFile>
-#include <QLibraryInfo>
 #include <QStyleFactory>
-#include <QTranslator>
 #include <QtTest>
 
 #include "principal/bitmap_button.h"
 #include "principal/lazy_icon_style.h"
 #include "principal/window_session.h"
 #include "shell/application.h"
-#include "shell/first_frame.h"
 
 using namespace tarnolo;
 
@@ -25,25 +21,7 @@ class tst_Start : public QObject {
   void readPngGivesWhatTheToolkitReads();
   void lazyIconIsTheStylesIcon_data();
   void lazyIconIsTheStylesIcon();
-  void deferredWorkWaitsForTheFirstPaint_data();
-  void deferredWorkWaitsForTheFirstPaint();
-  void toolkitTextsWaitForTheFirstFrame_data();
-  void toolkitTextsWaitForTheFirstFrame();
 };
-
-namespace {
-
-class CountedPaints : public QWidget {
- public:
-  int paints = 0;
-
- protected:
-  void paintEvent(QPaintEvent*) override { ++paints; }
-};
-
-enum class Life { Shown, Grabbed, ShownAndPaintedAgain, NeverPainted, GoneUnpainted };
-
-}  // namespace
 
 // Runs first, before anything in this process has read an image the toolkit's way. (The SVG
 // module itself is linked for the pictures' export; its image plug-in must still stay out.)
@@ -102,84 +80,6 @@ void tst_Start::lazyIconIsTheStylesIcon() {
   const QIcon wanted = base->standardIcon(icon);
   QCOMPARE(shown.isNull(), wanted.isNull());
   for (int size : {16, 32}) QCOMPARE(shown.pixmap(size).toImage(), wanted.pixmap(size).toImage());
-}
-
-void tst_Start::deferredWorkWaitsForTheFirstPaint_data() {
-  QTest::addColumn<int>("life");
-  QTest::addColumn<int>("runs");
-  QTest::newRow("shown") << int(Life::Shown) << 1;
-  QTest::newRow("grabbed off screen") << int(Life::Grabbed) << 1;
-  QTest::newRow("painted again: still once") << int(Life::ShownAndPaintedAgain) << 1;
-  QTest::newRow("never painted") << int(Life::NeverPainted) << 0;
-  QTest::newRow("gone before a paint") << int(Life::GoneUnpainted) << 0;
-}
-
-void tst_Start::deferredWorkWaitsForTheFirstPaint() {
-  QFETCH(int, life);
-  QFETCH(int, runs);
-  auto* window = new CountedPaints;
-  window->resize(120, 40);
-  int ran = 0;
-  int paintsBefore = -1;
-  runAfterFirstFrame(*window, [&] {
-    ++ran;
-    paintsBefore = window->paints;
-  });
-  QCoreApplication::processEvents();
-  QCOMPARE(ran, 0);
-  switch (Life(life)) {
-    case Life::Shown:
-    case Life::ShownAndPaintedAgain:
-      window->show();
-      QVERIFY(QTest::qWaitForWindowExposed(window));
-      QTRY_COMPARE(ran, 1);
-      if (Life(life) == Life::ShownAndPaintedAgain) {
-        window->repaint();
-        window->repaint();
-      }
-      break;
-    case Life::Grabbed:
-      window->grab();
-      break;
-    case Life::NeverPainted:
-      break;
-    case Life::GoneUnpainted:
-      delete window;
-      window = nullptr;
-      break;
-  }
-  QCoreApplication::processEvents();
-  QCOMPARE(ran, runs);
-  if (runs) QVERIFY(paintsBefore >= 1);
-  delete window;
-}
-
-void tst_Start::toolkitTextsWaitForTheFirstFrame_data() {
-  QTest::addColumn<bool>("boxFirst");
-  QTest::newRow("read after the first frame") << false;
-  QTest::newRow("read sooner for a box") << true;
-}
-
-void tst_Start::toolkitTextsWaitForTheFirstFrame() {
-  QFETCH(bool, boxFirst);
-  const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
-  if (!QTranslator().load(QStringLiteral("qtbase_es"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QSKIP("Qt's Spanish translations are not installed");
-  QCOMPARE(cancel(), QStringLiteral("Cancel"));
-  CountedPaints window;
-  ToolkitTexts texts;
-  texts.readAfterFirstFrame(window);
-  QCoreApplication::processEvents();
-  QCOMPARE(cancel(), QStringLiteral("Cancel"));
-  if (boxFirst) {
-    texts.read();
-    QCOMPARE(cancel(), QStringLiteral("Cancelar"));
-  }
-  window.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&window));
-  QTRY_COMPARE(cancel(), QStringLiteral("Cancelar"));
-  QVERIFY(window.paints >= 1);
 }
 
 QTEST_MAIN(tst_Start)
