@@ -1,16 +1,31 @@
 // The bitmap button.
 #include "principal/bitmap_button.h"
 
+#include <png.h>
+
+#include <QFile>
 #include <QIcon>
-#include <QImageReader>
 #include <QPixmap>
+#include <QSysInfo>
 
 namespace tarnolo {
 
 QImage readPng(const QString& path) {
-  QImageReader reader(path, "png");
-  reader.setAutoDetectImageFormat(false);
-  return reader.read();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  png_image png{};
+  png.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&png, bytes.constData(), size_t(bytes.size()))) return {};
+  // The byte order of QImage::Format_ARGB32: one 32-bit word a pixel, alpha in its top byte.
+  png.format = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
+  QImage image(int(png.width), int(png.height), QImage::Format_ARGB32);
+  if (image.isNull() || !png_image_finish_read(&png, nullptr, image.bits(),
+                                               png_int_32(image.bytesPerLine()), nullptr)) {
+    png_image_free(&png);
+    return {};
+  }
+  return image;
 }
 
 Glyph splitGlyph(const QImage& picture) {

@@ -12,9 +12,9 @@ struct Glyph {
   QImage disabled;  // the grey outline version
 };
 
-// Reads the PNG picture at path (a null image when it cannot). Unlike QImage(path), which asks
-// every image plug-in whether it knows the data and so loads them all, it reads with the
-// toolkit's own PNG reader alone.
+// Reads the PNG picture at path as Format_ARGB32 (a null image when it cannot). Unlike
+// QImage(path), which asks every image plug-in whether it knows the data and so loads them all,
+// and QImageReader, which still looks through the plug-in folder, it reads with libpng alone.
 QImage readPng(const QString& path);
 
 // Splits a 32 x 16 picture into its two images: the left half for the enabled state, the

@@ -50,7 +50,8 @@ void tst_Start::mainWindowLoadsNoImagePlugin() {
 
 void tst_Start::readPngGivesWhatTheToolkitReads_data() {
   QTest::addColumn<QString>("path");
-  for (const char* name : {"icon48", "icon16", "calcular", "abrir", "redimens"})
+  for (const char* name : {"icon48", "icon32", "icon16", "abrir", "salvar", "nuevo", "calcular",
+                           "recalc", "redimens", "ic"})
     QTest::newRow(name) << QStringLiteral(":/artwork/%1.png").arg(QLatin1String(name));
   QTest::newRow("no such picture") << QStringLiteral(":/artwork/none.png");
 }
@@ -58,7 +59,8 @@ void tst_Start::readPngGivesWhatTheToolkitReads_data() {
 void tst_Start::readPngGivesWhatTheToolkitReads() {
   QFETCH(QString, path);
   const QImage read = readPng(path);
-  QCOMPARE(read, QImage(path));
+  // The toolkit keeps a palette picture indexed; the pixels must be the same.
+  QCOMPARE(read, QImage(path).convertToFormat(QImage::Format_ARGB32));
   QCOMPARE(read.isNull(), !QFile::exists(path));
 }
 
