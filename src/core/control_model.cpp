@@ -10,14 +10,14 @@ namespace {
 
 std::vector<ModelControl> startUpControls() {
   std::vector<ModelControl> list;
-  for (const ControlSpec& spec : controlTable()) {
-    if (spec.kind == ControlKind::Label) continue;
+  for (const ControlEntry& entry : controlTable()) {
+    if (entry.kind == ControlKind::Label) continue;
     ModelControl c;
-    c.name = std::string(spec.name);
-    c.kind = spec.kind;
-    c.min = spec.min, c.max = spec.max;
-    c.value = spec.min;  // a slider at its lowest, a radio group with no item chosen
-    c.enabled = spec.enabled, c.visible = spec.visible;
+    c.name = std::string(entry.name);
+    c.kind = entry.kind;
+    c.min = entry.min, c.max = entry.max;
+    c.value = entry.min;  // a slider at its lowest, a radio group with no item chosen
+    c.enabled = entry.enabled, c.visible = entry.visible;
     list.push_back(std::move(c));
   }
   return list;

@@ -19,8 +19,8 @@ constexpr const char* kSliderKeys =
 constexpr const char* kRescale = "Rehace la tabla con el total escrito y los deslizadores";
 
 // A cell of the table of counts or of the results.
-constexpr ControlSpec cell(std::string_view name, K kind, const char* spoken,
-                           const char* description, int tab) {
+constexpr ControlEntry cell(std::string_view name, K kind, const char* spoken,
+                            const char* description, int tab) {
   return {.name = name,
           .kind = kind,
           .accessibleName = spoken,
@@ -29,8 +29,8 @@ constexpr ControlSpec cell(std::string_view name, K kind, const char* spoken,
 }
 
 // A limit cell, hidden until "IC" shows the limits.
-constexpr ControlSpec limit(std::string_view name, const char* spoken, const char* description,
-                            int tab) {
+constexpr ControlEntry limit(std::string_view name, const char* spoken, const char* description,
+                             int tab) {
   return {.name = name,
           .kind = K::LimitCell,
           .accessibleName = spoken,
@@ -39,8 +39,8 @@ constexpr ControlSpec limit(std::string_view name, const char* spoken, const cha
           .visible = false};
 }
 
-constexpr ControlSpec button(std::string_view name, const char* description, int tab,
-                             bool enabled = true) {
+constexpr ControlEntry button(std::string_view name, const char* description, int tab,
+                              bool enabled = true) {
   return {.name = name,
           .kind = K::Button,
           .description = description,
@@ -48,13 +48,13 @@ constexpr ControlSpec button(std::string_view name, const char* description, int
           .enabled = enabled};
 }
 
-constexpr ControlSpec bar(std::string_view name, const char* spoken, bool visible = true) {
+constexpr ControlEntry bar(std::string_view name, const char* spoken, bool visible = true) {
   return {.name = name, .kind = K::Bar, .accessibleName = spoken, .visible = visible, .max = 100};
 }
 
 // A slider of the Bayes mode, hidden until "&Bayes" shows it.
-constexpr ControlSpec slider(std::string_view name, const char* spoken, const char* description,
-                             int tab, int32_t min, int32_t max, bool enabled = true) {
+constexpr ControlEntry slider(std::string_view name, const char* spoken, const char* description,
+                              int tab, int32_t min, int32_t max, bool enabled = true) {
   return {.name = name,
           .kind = K::Slider,
           .accessibleName = spoken,
@@ -66,15 +66,15 @@ constexpr ControlSpec slider(std::string_view name, const char* spoken, const ch
           .max = max};
 }
 
-constexpr ControlSpec menuItem(std::string_view name) {
+constexpr ControlEntry menuItem(std::string_view name) {
   return {.name = name, .kind = K::MenuItem};
 }
 
-constexpr ControlSpec label(std::string_view name, const char* spoken) {
+constexpr ControlEntry label(std::string_view name, const char* spoken) {
   return {.name = name, .kind = K::Label, .accessibleName = spoken};
 }
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlEntry kControls[] = {
     // The two-by-two table: the four counts and the totals.
     cell(kVP, K::MaskedCell, "Verdaderos positivos",
          "Enfermos con la prueba positiva; hasta siete cifras", 36),
@@ -198,12 +198,12 @@ bool hasText(ControlKind kind) {
          kind == ControlKind::LimitCell;
 }
 
-std::span<const ControlSpec> controlTable() {
+std::span<const ControlEntry> controlTable() {
   return kControls;
 }
 
-const ControlSpec* findControl(std::string_view name) {
-  for (const ControlSpec& c : kControls) {
+const ControlEntry* findControl(std::string_view name) {
+  for (const ControlEntry& c : kControls) {
     if (c.name == name) return &c;
   }
   return nullptr;

@@ -23,7 +23,7 @@ enum class ControlKind {
 // True for the kinds that hold a text: text boxes, masked cells and limit cells.
 bool hasText(ControlKind kind);
 
-struct ControlSpec {
+struct ControlEntry {
   std::string_view name;  // the form's object name
   ControlKind kind;
   // Spanish name and description for a screen reader; a null name keeps the name the control
@@ -37,9 +37,9 @@ struct ControlSpec {
 
 // Every control of the main window, the model's controls first in the order the replay lists
 // them, then the labels.
-std::span<const ControlSpec> controlTable();
+std::span<const ControlEntry> controlTable();
 
 // The entry of name, or nullptr when the table has none.
-const ControlSpec* findControl(std::string_view name);
+const ControlEntry* findControl(std::string_view name);
 
 }  // namespace tarnolo

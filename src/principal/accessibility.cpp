@@ -63,11 +63,11 @@ void openMenusWithF10(QMainWindow& window) {
 }  // namespace
 
 void makeAccessible(QMainWindow& window) {
-  for (const ControlSpec& spec : controlTable()) {
-    auto* control = window.findChild<QWidget*>(qstring(spec.name));
+  for (const ControlEntry& entry : controlTable()) {
+    auto* control = window.findChild<QWidget*>(qstring(entry.name));
     if (!control) continue;
-    if (spec.accessibleName) control->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-    if (spec.description) control->setAccessibleDescription(QString::fromUtf8(spec.description));
+    if (entry.accessibleName) control->setAccessibleName(QString::fromUtf8(entry.accessibleName));
+    if (entry.description) control->setAccessibleDescription(QString::fromUtf8(entry.description));
   }
   openMenusWithF10(window);
 }

@@ -28,15 +28,15 @@ class ControlModelTest : public ::testing::Test {
 TEST(ControlTable, NamesAreUniqueAndTabOrderHasNoGapOrRepeat) {
   std::set<std::string_view> names;
   std::vector<int> stops;
-  for (const ControlSpec& spec : controlTable()) {
-    SCOPED_TRACE(spec.name);
-    EXPECT_TRUE(names.insert(spec.name).second);
-    EXPECT_EQ(findControl(spec.name), &spec);
-    if (spec.tabOrder >= 0) stops.push_back(spec.tabOrder);
+  for (const ControlEntry& entry : controlTable()) {
+    SCOPED_TRACE(entry.name);
+    EXPECT_TRUE(names.insert(entry.name).second);
+    EXPECT_EQ(findControl(entry.name), &entry);
+    if (entry.tabOrder >= 0) stops.push_back(entry.tabOrder);
     // Only what takes the focus stops the Tab key.
-    const bool focusable = spec.kind != ControlKind::Bar && spec.kind != ControlKind::MenuItem &&
-                           spec.kind != ControlKind::Label;
-    EXPECT_EQ(spec.tabOrder >= 0, focusable);
+    const bool focusable = entry.kind != ControlKind::Bar && entry.kind != ControlKind::MenuItem &&
+                           entry.kind != ControlKind::Label;
+    EXPECT_EQ(entry.tabOrder >= 0, focusable);
   }
   std::sort(stops.begin(), stops.end());
   for (size_t i = 0; i < stops.size(); ++i) EXPECT_EQ(stops[i], static_cast<int>(i));
@@ -48,18 +48,18 @@ TEST(ControlTable, NamesAreUniqueAndTabOrderHasNoGapOrRepeat) {
 TEST(ControlTable, ModelTakesEveryControlButTheLabels) {
   ControlModel model;
   auto c = model.controls().begin();
-  for (const ControlSpec& spec : controlTable()) {
-    SCOPED_TRACE(spec.name);
-    if (spec.kind == ControlKind::Label) {
-      EXPECT_FALSE(model.has(spec.name));
+  for (const ControlEntry& entry : controlTable()) {
+    SCOPED_TRACE(entry.name);
+    if (entry.kind == ControlKind::Label) {
+      EXPECT_FALSE(model.has(entry.name));
       continue;
     }
     ASSERT_NE(c, model.controls().end());
-    EXPECT_EQ(c->name, spec.name);
-    EXPECT_EQ(c->kind, spec.kind);
-    EXPECT_EQ(c->visible, spec.visible);
-    EXPECT_EQ(c->enabled, spec.enabled);
-    EXPECT_EQ(c->value, spec.min);
+    EXPECT_EQ(c->name, entry.name);
+    EXPECT_EQ(c->kind, entry.kind);
+    EXPECT_EQ(c->visible, entry.visible);
+    EXPECT_EQ(c->enabled, entry.enabled);
+    EXPECT_EQ(c->value, entry.min);
     ++c;
   }
   EXPECT_EQ(c, model.controls().end());

@@ -155,15 +155,15 @@ void tst_Accessibility::namesTellControlsApart() {
 // Every name and description of the table reaches its widget (menu items read as their texts).
 void tst_Accessibility::everyDescribedControlExists() {
   Session s;
-  for (const ControlSpec& spec : controlTable()) {
-    if (spec.kind == ControlKind::MenuItem) continue;
-    const QString name = qstring(spec.name);
+  for (const ControlEntry& entry : controlTable()) {
+    if (entry.kind == ControlKind::MenuItem) continue;
+    const QString name = qstring(entry.name);
     QWidget* control = s.control(name);
     QVERIFY2(control, qPrintable(name));
-    if (spec.accessibleName)
-      QCOMPARE(control->accessibleName(), QString::fromUtf8(spec.accessibleName));
-    if (spec.description)
-      QCOMPARE(control->accessibleDescription(), QString::fromUtf8(spec.description));
+    if (entry.accessibleName)
+      QCOMPARE(control->accessibleName(), QString::fromUtf8(entry.accessibleName));
+    if (entry.description)
+      QCOMPARE(control->accessibleDescription(), QString::fromUtf8(entry.description));
   }
 }
 

@@ -156,9 +156,9 @@ bool isOfKind(const QObject* object, ControlKind kind, std::string_view name) {
 void tst_MainWindow::formMatchesControlTable() {
   RecordedSession s;
   QStringList missing;
-  for (const ControlSpec& spec : controlTable()) {
-    const QObject* object = s.window().findChild<QObject*>(qstring(spec.name));
-    if (!object || !isOfKind(object, spec.kind, spec.name)) missing << qstring(spec.name);
+  for (const ControlEntry& entry : controlTable()) {
+    const QObject* object = s.window().findChild<QObject*>(qstring(entry.name));
+    if (!object || !isOfKind(object, entry.kind, entry.name)) missing << qstring(entry.name);
   }
   QCOMPARE(missing, QStringList());
   QStringList unlisted;
@@ -177,14 +177,14 @@ void tst_MainWindow::formMatchesControlTable() {
   // The chain from the window round to it again, kept to the table's stops.
   QStringList chain;
   for (QWidget* w = s.window().nextInFocusChain(); w != &s.window(); w = w->nextInFocusChain()) {
-    const ControlSpec* spec = findControl(w->objectName().toStdString());
-    if (spec && spec->tabOrder >= 0 && !chain.contains(w->objectName())) chain << w->objectName();
+    const ControlEntry* entry = findControl(w->objectName().toStdString());
+    if (entry && entry->tabOrder >= 0 && !chain.contains(w->objectName())) chain << w->objectName();
   }
   QStringList order;
-  for (const ControlSpec& spec : controlTable()) {
-    if (spec.tabOrder < 0) continue;
-    if (order.size() <= spec.tabOrder) order.resize(spec.tabOrder + 1);
-    order[spec.tabOrder] = qstring(spec.name);
+  for (const ControlEntry& entry : controlTable()) {
+    if (entry.tabOrder < 0) continue;
+    if (order.size() <= entry.tabOrder) order.resize(entry.tabOrder + 1);
+    order[entry.tabOrder] = qstring(entry.name);
   }
   QCOMPARE(chain, order);
 }
