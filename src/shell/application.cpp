@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QTranslator>
@@ -20,6 +19,7 @@
 #include "core/named_file.h"
 #include "core/number_text.h"
 #include "graficos/graficos_command.h"
+#include "informe/locale_separator.h"
 #include "informe/report_command.h"
 #include "principal/lazy_icon_style.h"
 #include "principal/window_session.h"
@@ -112,7 +112,7 @@ void useProgramStyle() {
 }
 
 void useLocaleSeparator(View& view) {
-  view.setSeparator(separatorOf(QLocale().decimalPoint().toStdString()));
+  view.setSeparator(localeSeparator());
 }
 
 void followLocaleChanges(TcalcForm1& window, View& view) {
