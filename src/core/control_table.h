@@ -20,6 +20,9 @@ enum class ControlKind {
   Label,  // a panel that labels or groups other controls; never a control of the model
 };
 
+// What a user can type into a masked cell (a count cell): one digit a position, at most this many.
+inline constexpr int kCountCellPositions = 7;
+
 // True for the kinds that hold a text: text boxes, masked cells and limit cells.
 bool hasText(ControlKind kind);
 

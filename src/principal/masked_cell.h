@@ -3,6 +3,8 @@
 
 #include <QLineEdit>
 
+#include "core/control_table.h"
+
 namespace tarnolo {
 
 class MaskedCell : public QLineEdit {
@@ -11,7 +13,7 @@ class MaskedCell : public QLineEdit {
  public:
   // Seven optional digits, blanks shown as spaces.
   static constexpr const char* kMask = "0000000; ";
-  static constexpr int kPositions = 7;
+  static constexpr int kPositions = kCountCellPositions;
 
   explicit MaskedCell(QWidget* parent = nullptr);
 

@@ -234,11 +234,10 @@ void ModelTarget::type(std::string_view control, const std::string& text) {
     m_session.model.setText(control, text);
     return;
   }
-  // A count cell takes a digit a position, seven at most; it refuses any other key.
-  constexpr size_t kCountPositions = 7;
+  // A count cell takes a digit a position; it refuses any other key.
   std::string digits;
   for (char c : text) {
-    if (c >= '0' && c <= '9' && digits.size() < kCountPositions) digits += c;
+    if (c >= '0' && c <= '9' && digits.size() < size_t{kCountCellPositions}) digits += c;
   }
   m_session.model.setText(control, digits);
 }
