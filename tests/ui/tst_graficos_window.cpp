@@ -76,9 +76,8 @@ class tst_GraficosWindow : public QObject {
   void opensOneWindowAtEitherPage();
   void followsTheBayesSliders();
   void pretestIsTheCasesUntilTheUserSetsIt();
-  void cursorReadsWhatTheArrowsPointAt_data();
-  void cursorReadsWhatTheArrowsPointAt();
-  void mouseReadsThePrevalenceUnderIt();
+  void cursorReadsWhatKeysAndMousePointAt_data();
+  void cursorReadsWhatKeysAndMousePointAt();
   void readsWithTheLocalesSeparator();
   void pointsAsATable();
   void zeroCellsSayWhatIsMissing_data();
@@ -154,48 +153,49 @@ void tst_GraficosWindow::pretestIsTheCasesUntilTheUserSetsIt() {
   QCOMPARE(window.pretest(), 0.26);
 }
 
-void tst_GraficosWindow::cursorReadsWhatTheArrowsPointAt_data() {
+void tst_GraficosWindow::cursorReadsWhatKeysAndMousePointAt_data() {
   QTest::addColumn<QList<int>>("keys");
+  QTest::addColumn<double>("mouse");  // how far along the axis the pointer moves; < 0: no move
   QTest::addColumn<QString>("readout");
-  QTest::newRow("right from the mark") << QList<int>{Qt::Key_Right} << "Prevalencia 51.0 %: ";
-  QTest::newRow("left twice") << QList<int>{Qt::Key_Left, Qt::Key_Left} << "Prevalencia 48.0 %";
-  QTest::newRow("page up") << QList<int>{Qt::Key_PageUp} << "Prevalencia 60.0 %";
-  QTest::newRow("home") << QList<int>{Qt::Key_Home} << "Prevalencia 0.0 %: VPP 0.0 %";
+  QTest::newRow("right from the mark")
+      << QList<int>{Qt::Key_Right} << -1.0 << "Prevalencia 51.0 %: ";
+  QTest::newRow("left twice") << QList<int>{Qt::Key_Left, Qt::Key_Left} << -1.0
+                              << "Prevalencia 48.0 %";
+  QTest::newRow("page up") << QList<int>{Qt::Key_PageUp} << -1.0 << "Prevalencia 60.0 %";
+  QTest::newRow("home") << QList<int>{Qt::Key_Home} << -1.0 << "Prevalencia 0.0 %: VPP 0.0 %";
   QTest::newRow("end, then beyond")
-      << QList<int>{Qt::Key_End, Qt::Key_Right} << "Prevalencia 100.0 %: VPP 100.0 %";
+      << QList<int>{Qt::Key_End, Qt::Key_Right} << -1.0 << "Prevalencia 100.0 %: VPP 100.0 %";
+  QTest::newRow("mouse a quarter along")
+      << QList<int>{} << 0.25 << "Prevalencia 25.0 %: VPP 76.9 %";
 }
 
-void tst_GraficosWindow::cursorReadsWhatTheArrowsPointAt() {
+// The keys move the cursor along the curve; the mouse puts it at the prevalence under the
+// pointer, and takes it away off the plot.
+void tst_GraficosWindow::cursorReadsWhatKeysAndMousePointAt() {
   QFETCH(QList<int>, keys);
+  QFETCH(double, mouse);
   QFETCH(QString, readout);
-  GraficosSession s;
-  s.calcular();
-  s.open("Valorespredictivos1");
-  auto* curve = s.control<CurveWidget>("curva");
-  for (int key : keys) QTest::keyClick(curve, Qt::Key(key));
-  const QString shown = s.control<QLabel>("lectura")->text();
-  QVERIFY2(shown.startsWith(readout), qPrintable(shown));
-  QVERIFY(curve->accessibleDescription().contains(QStringLiteral("Cursor: ") + readout));
-}
-
-void tst_GraficosWindow::mouseReadsThePrevalenceUnderIt() {
   GraficosSession s;
   s.calcular();
   GraficosWindow& window = s.open("Valorespredictivos1");
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   auto* curve = s.control<CurveWidget>("curva");
-  const QRectF plot = curvePlotRect(QRectF(curve->rect()));
+  for (int key : keys) QTest::keyClick(curve, Qt::Key(key));
   // The pointer moves over the plot, as the toolkit delivers it to a widget that tracks it.
   auto moveTo = [curve](QPointF at) {
     QMouseEvent move(QEvent::MouseMove, at, curve->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(curve, &move);
   };
-  // A quarter of the way along the axis is a prevalence of 25 %.
-  moveTo(QPointF(plot.left() + plot.width() / 4, plot.center().y()));
-  QVERIFY(curve->cursor().has_value());
-  QVERIFY(std::abs(*curve->cursor() - 0.25) < 1e-9);
-  QVERIFY(s.control<QLabel>("lectura")->text().startsWith("Prevalencia 25.0 %: VPP 76.9 %"));
+  const QRectF plot = curvePlotRect(QRectF(curve->rect()));
+  if (mouse >= 0) {
+    moveTo(QPointF(plot.left() + plot.width() * mouse, plot.center().y()));
+    QVERIFY(curve->cursor().has_value());
+    QVERIFY(std::abs(*curve->cursor() - mouse) < 1e-9);
+  }
+  const QString shown = s.control<QLabel>("lectura")->text();
+  QVERIFY2(shown.startsWith(readout), qPrintable(shown));
+  QVERIFY(curve->accessibleDescription().contains(QStringLiteral("Cursor: ") + readout));
   moveTo(QPointF(2, 2));  // off the plot: the cursor goes away
   QVERIFY(!curve->cursor().has_value());
 }
