@@ -39,7 +39,6 @@ class tst_PictureExport : public QObject {
   void bytesAndSavedFile_data();
   void bytesAndSavedFile();
   void imageHasTheDrawingAndTheCaptionUnderIt();
-  void saveIntoAMissingFolderFails();
   void copyPutsTheImageAndTheCaption();
   void printsOnAPrinter();
 };
@@ -73,7 +72,8 @@ void tst_PictureExport::bytesAndSavedFile_data() {
   QTest::newRow("pdf") << int(PictureFormat::Pdf) << QByteArray("%PDF") << QByteArray("/Title");
 }
 
-// The bytes of each format, and a saved file holding them under a name with an accent.
+// The bytes of each format, a saved file holding them under a name with an accent, and the
+// failure of a save into a missing folder.
 void tst_PictureExport::bytesAndSavedFile() {
   QFETCH(int, format);
   QFETCH(QByteArray, start);
@@ -99,6 +99,15 @@ void tst_PictureExport::bytesAndSavedFile() {
   QVERIFY(saved.startsWith(start));
   if (PictureFormat(format) != PictureFormat::Pdf)  // the PDF carries the time it was made
     QCOMPARE(saved, bytes);
+  // Into a folder that does not exist: a failure, in every format.
+  const QString missing = dir.filePath(QStringLiteral("no/such/folder/a.") +
+                                       pictureFormatSuffix(PictureFormat(format)));
+  try {
+    savePicture(red.picture, PictureFormat(format), QFile::encodeName(missing).toStdString());
+    QFAIL("saved into a folder that does not exist");
+  } catch (const Failure& failure) {
+    QCOMPARE(int(failure.kind()), int(FailureKind::InOutError));
+  }
 }
 
 void tst_PictureExport::imageHasTheDrawingAndTheCaptionUnderIt() {
@@ -121,18 +130,6 @@ void tst_PictureExport::imageHasTheDrawingAndTheCaptionUnderIt() {
 
   red.picture.caption.clear();
   QCOMPARE(pictureImage(red.picture).size(), QSize(300, 200));
-}
-
-void tst_PictureExport::saveIntoAMissingFolderFails() {
-  QTemporaryDir dir;
-  const std::string path = QFile::encodeName(dir.filePath("no/such/folder/a.png")).toStdString();
-  RedPicture red;
-  try {
-    savePicture(red.picture, PictureFormat::Png, path);
-    QFAIL("saved into a folder that does not exist");
-  } catch (const Failure& failure) {
-    QCOMPARE(int(failure.kind()), int(FailureKind::InOutError));
-  }
 }
 
 void tst_PictureExport::copyPutsTheImageAndTheCaption() {
