@@ -31,13 +31,6 @@ const FixedCase kFixed[] = {
     {2e15, 2, '.', "2E15"},  // beyond 1E15: RealToText's text
 };
 
-TEST(FixedText, RoundsToTheDecimalsAndShowsThemAll) {
-  for (const auto& c : kFixed) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(fixedText(c.value, c.decimals, c.separator), c.text);
-  }
-}
-
 const FixedCase kSignificant[] = {
     {10.26, 3, '.', "10.3"},     {0.0012345, 3, ',', "0,00123"},
     {1234.6, 3, '.', "1235"},    {9.996, 3, '.', "10.0"},
@@ -46,7 +39,12 @@ const FixedCase kSignificant[] = {
     {123, 3, '.', "123"},
 };
 
-TEST(SignificantText, ThreeSignificantDigitsWithTheWholeIntegerPart) {
+// Fixed decimals, all shown; or significant digits with the whole integer part.
+TEST(RoundedText, FixedDecimalsAndSignificantDigits) {
+  for (const auto& c : kFixed) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(fixedText(c.value, c.decimals, c.separator), c.text);
+  }
   for (const auto& c : kSignificant) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(significantText(c.value, c.decimals, c.separator), c.text);
@@ -58,6 +56,7 @@ struct ChoiceCase {
   ReportValue value;
   int decimals;
   const char* text;
+  ProportionScale scale = ProportionScale::Percent;
 };
 
 const ChoiceCase kChoices[] = {
@@ -70,16 +69,15 @@ const ChoiceCase kChoices[] = {
     {"sens", ReportValue::of(0.923076923076923), kAllDigits, "92.3076923076923"},
     {"cpp", ReportValue::outOfRange(-0.5), 2, "*"},
     {"cpp", ReportValue{}, kAutomaticDecimals, ""},
+    // As fractions (the CSV's scale) a proportion is not multiplied by 100.
+    {"sens", ReportValue::of(0.9231), 2, "0.92", ProportionScale::Fraction},
 };
 
 TEST(RoundedValueText, TheReportsChoiceOfDecimals) {
   for (const auto& c : kChoices) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(roundedValueText(c.key, c.value, '.', ProportionScale::Percent, c.decimals), c.text);
+    EXPECT_EQ(roundedValueText(c.key, c.value, '.', c.scale, c.decimals), c.text);
   }
-  // As fractions (the CSV's scale) a proportion is not multiplied by 100.
-  EXPECT_EQ(roundedValueText("sens", ReportValue::of(0.9231), '.', ProportionScale::Fraction, 2),
-            "0.92");
 }
 
 TEST(ReportTable, WritesTheValuesWithTheChoiceOfDecimals) {

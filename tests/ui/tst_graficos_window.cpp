@@ -44,8 +44,9 @@ struct GraficosSession {
       [this](const std::string& t) { failures << QString::fromStdString(t); });
 
   void run(const std::string& script) { QVERIFY(runSteps(target, qstring(script))); }
-  void calcular(const std::string& vp, const std::string& fp, const std::string& fn,
-                const std::string& vn) {
+  // Calculates the table given, by default the one most tests read.
+  void calcular(const std::string& vp = "90", const std::string& fp = "9",
+                const std::string& fn = "10", const std::string& vn = "91") {
     run("set VP " + vp + "\nset FP " + fp + "\nset FN " + fn + "\nset VN " + vn +
         "\nclick BitBtn6\n");
   }
@@ -75,19 +76,15 @@ class tst_GraficosWindow : public QObject {
   void opensOneWindowAtEitherPage();
   void followsTheBayesSliders();
   void pretestIsTheCasesUntilTheUserSetsIt();
-  void cursorReadsWhatTheArrowsPointAt_data();
-  void cursorReadsWhatTheArrowsPointAt();
-  void mouseReadsThePrevalenceUnderIt();
+  void cursorReadsWhatKeysAndMousePointAt_data();
+  void cursorReadsWhatKeysAndMousePointAt();
   void readsWithTheLocalesSeparator();
   void pointsAsATable();
   void zeroCellsSayWhatIsMissing_data();
   void zeroCellsSayWhatIsMissing();
-  void savesEachFormat_data();
-  void savesEachFormat();
-  void failedSaveShowsTheFailureBox();
+  void writesThePicture_data();
+  void writesThePicture();
   void printsThroughThePrintDialog();
-  void plotStepWritesThePicture_data();
-  void plotStepWritesThePicture();
 };
 
 void tst_GraficosWindow::cleanup() {
@@ -115,7 +112,7 @@ void tst_GraficosWindow::opensOneWindowAtEitherPage() {
 // the rebuilt table in the caption, what a screen reader reads.
 void tst_GraficosWindow::followsTheBayesSliders() {
   GraficosSession s;
-  s.calcular("90", "9", "10", "91");
+  s.calcular();
   GraficosWindow& window = s.open("Valorespredictivos1");
   auto* curve = s.control<CurveWidget>("curva");
   QCOMPARE(curve->view().marked, 0.5);
@@ -139,7 +136,7 @@ void tst_GraficosWindow::followsTheBayesSliders() {
 // Published check: 25 % through CP+ 10 gives 76.9 %.
 void tst_GraficosWindow::pretestIsTheCasesUntilTheUserSetsIt() {
   GraficosSession s;
-  s.calcular("90", "9", "10", "91");
+  s.calcular();
   GraficosWindow& window = s.open("NomogramadeFagan1");
   auto* pretest = s.control<QDoubleSpinBox>("preprueba");
   QCOMPARE(pretest->value(), 50.0);
@@ -156,48 +153,49 @@ void tst_GraficosWindow::pretestIsTheCasesUntilTheUserSetsIt() {
   QCOMPARE(window.pretest(), 0.26);
 }
 
-void tst_GraficosWindow::cursorReadsWhatTheArrowsPointAt_data() {
+void tst_GraficosWindow::cursorReadsWhatKeysAndMousePointAt_data() {
   QTest::addColumn<QList<int>>("keys");
+  QTest::addColumn<double>("mouse");  // how far along the axis the pointer moves; < 0: no move
   QTest::addColumn<QString>("readout");
-  QTest::newRow("right from the mark") << QList<int>{Qt::Key_Right} << "Prevalencia 51.0 %: ";
-  QTest::newRow("left twice") << QList<int>{Qt::Key_Left, Qt::Key_Left} << "Prevalencia 48.0 %";
-  QTest::newRow("page up") << QList<int>{Qt::Key_PageUp} << "Prevalencia 60.0 %";
-  QTest::newRow("home") << QList<int>{Qt::Key_Home} << "Prevalencia 0.0 %: VPP 0.0 %";
+  QTest::newRow("right from the mark")
+      << QList<int>{Qt::Key_Right} << -1.0 << "Prevalencia 51.0 %: ";
+  QTest::newRow("left twice") << QList<int>{Qt::Key_Left, Qt::Key_Left} << -1.0
+                              << "Prevalencia 48.0 %";
+  QTest::newRow("page up") << QList<int>{Qt::Key_PageUp} << -1.0 << "Prevalencia 60.0 %";
+  QTest::newRow("home") << QList<int>{Qt::Key_Home} << -1.0 << "Prevalencia 0.0 %: VPP 0.0 %";
   QTest::newRow("end, then beyond")
-      << QList<int>{Qt::Key_End, Qt::Key_Right} << "Prevalencia 100.0 %: VPP 100.0 %";
+      << QList<int>{Qt::Key_End, Qt::Key_Right} << -1.0 << "Prevalencia 100.0 %: VPP 100.0 %";
+  QTest::newRow("mouse a quarter along")
+      << QList<int>{} << 0.25 << "Prevalencia 25.0 %: VPP 76.9 %";
 }
 
-void tst_GraficosWindow::cursorReadsWhatTheArrowsPointAt() {
+// The keys move the cursor along the curve; the mouse puts it at the prevalence under the
+// pointer, and takes it away off the plot.
+void tst_GraficosWindow::cursorReadsWhatKeysAndMousePointAt() {
   QFETCH(QList<int>, keys);
+  QFETCH(double, mouse);
   QFETCH(QString, readout);
   GraficosSession s;
-  s.calcular("90", "9", "10", "91");
-  s.open("Valorespredictivos1");
-  auto* curve = s.control<CurveWidget>("curva");
-  for (int key : keys) QTest::keyClick(curve, Qt::Key(key));
-  const QString shown = s.control<QLabel>("lectura")->text();
-  QVERIFY2(shown.startsWith(readout), qPrintable(shown));
-  QVERIFY(curve->accessibleDescription().contains(QStringLiteral("Cursor: ") + readout));
-}
-
-void tst_GraficosWindow::mouseReadsThePrevalenceUnderIt() {
-  GraficosSession s;
-  s.calcular("90", "9", "10", "91");
+  s.calcular();
   GraficosWindow& window = s.open("Valorespredictivos1");
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   auto* curve = s.control<CurveWidget>("curva");
-  const QRectF plot = curvePlotRect(QRectF(curve->rect()));
+  for (int key : keys) QTest::keyClick(curve, Qt::Key(key));
   // The pointer moves over the plot, as the toolkit delivers it to a widget that tracks it.
   auto moveTo = [curve](QPointF at) {
     QMouseEvent move(QEvent::MouseMove, at, curve->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(curve, &move);
   };
-  // A quarter of the way along the axis is a prevalence of 25 %.
-  moveTo(QPointF(plot.left() + plot.width() / 4, plot.center().y()));
-  QVERIFY(curve->cursor().has_value());
-  QVERIFY(std::abs(*curve->cursor() - 0.25) < 1e-9);
-  QVERIFY(s.control<QLabel>("lectura")->text().startsWith("Prevalencia 25.0 %: VPP 76.9 %"));
+  const QRectF plot = curvePlotRect(QRectF(curve->rect()));
+  if (mouse >= 0) {
+    moveTo(QPointF(plot.left() + plot.width() * mouse, plot.center().y()));
+    QVERIFY(curve->cursor().has_value());
+    QVERIFY(std::abs(*curve->cursor() - mouse) < 1e-9);
+  }
+  const QString shown = s.control<QLabel>("lectura")->text();
+  QVERIFY2(shown.startsWith(readout), qPrintable(shown));
+  QVERIFY(curve->accessibleDescription().contains(QStringLiteral("Cursor: ") + readout));
   moveTo(QPointF(2, 2));  // off the plot: the cursor goes away
   QVERIFY(!curve->cursor().has_value());
 }
@@ -205,7 +203,7 @@ void tst_GraficosWindow::mouseReadsThePrevalenceUnderIt() {
 // The separator of the regional settings in every number the window writes.
 void tst_GraficosWindow::readsWithTheLocalesSeparator() {
   GraficosSession s;
-  s.calcular("90", "9", "10", "91");
+  s.calcular();
   s.open("Valorespredictivos1");
   QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
   s.run("separator ,\nclick BitBtn6\n");
@@ -216,7 +214,7 @@ void tst_GraficosWindow::readsWithTheLocalesSeparator() {
 
 void tst_GraficosWindow::pointsAsATable() {
   GraficosSession s;
-  s.calcular("90", "9", "10", "91");
+  s.calcular();
   s.open("Valorespredictivos1");
   auto* table = s.control<QTableWidget>("tablaCurva");
   QVERIFY(!table->isVisible());
@@ -278,48 +276,60 @@ void tst_GraficosWindow::zeroCellsSayWhatIsMissing() {
   QVERIFY(s.failures.isEmpty());
 }
 
-void tst_GraficosWindow::savesEachFormat_data() {
+void tst_GraficosWindow::writesThePicture_data() {
+  QTest::addColumn<bool>("step");  // the replay's plot step rather than the button
   QTest::addColumn<int>("page");
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QByteArray>("start");
-  QTest::newRow("curve as png") << 0 << "curva.png" << QByteArray("\x89PNG");
-  QTest::newRow("nomogram as svg") << 1 << "nomograma.svg" << QByteArray("<?xml");
-  QTest::newRow("curve as pdf") << 0 << "curva.pdf" << QByteArray("%PDF");
-  QTest::newRow("no suffix: the filter's") << 1 << "nomograma" << QByteArray("\x89PNG");
+  QTest::addColumn<QString>("name");      // the file's name, or the step
+  QTest::addColumn<QByteArray>("start");  // empty when the save fails
+  QTest::newRow("curve as png") << false << 0 << "curva.png" << QByteArray("\x89PNG");
+  QTest::newRow("nomogram as svg") << false << 1 << "nomograma.svg" << QByteArray("<?xml");
+  QTest::newRow("curve as pdf") << false << 0 << "curva.pdf" << QByteArray("%PDF");
+  QTest::newRow("no suffix: the filter's") << false << 1 << "nomograma" << QByteArray("\x89PNG");
+  QTest::newRow("into a missing folder")
+      << false << 0 << "no/such/folder/curva.png" << QByteArray();
+  QTest::newRow("plot step curve png") << true << 0 << "plot curve png" << QByteArray("\x89PNG");
+  QTest::newRow("plot step nomogram svg")
+      << true << 1 << "plot nomogram svg" << QByteArray("<?xml");
+  QTest::newRow("plot step nomogram pdf") << true << 1 << "plot nomogram pdf" << QByteArray("%PDF");
 }
 
-void tst_GraficosWindow::savesEachFormat() {
+// Saving from the window in each format, or a failure box and nothing left behind; the replay's
+// plot step draws what the window draws, without opening it.
+void tst_GraficosWindow::writesThePicture() {
+  QFETCH(bool, step);
   QFETCH(int, page);
   QFETCH(QString, name);
   QFETCH(QByteArray, start);
+  if (step) replay::installPlotWriter();
   GraficosSession s;
-  s.calcular("90", "9", "10", "91");
-  GraficosWindow& window = s.open(page ? "NomogramadeFagan1" : "Valorespredictivos1");
+  s.calcular();
   QTemporaryDir dir;
+  if (step) {
+    const QString path = dir.filePath("dibujo");
+    s.run(name.toStdString() + " " + path.toStdString() + "\n");
+    QVERIFY(contents(path).startsWith(start));
+    QVERIFY(!s.command->window());
+    return;
+  }
+  GraficosWindow& window = s.open(page ? "NomogramadeFagan1" : "Valorespredictivos1");
   const QString path = dir.filePath(name);
   QStringList filters;
   window.setDialogHook(ModalWatchdog::answeredWith(path, &filters));
   s.control<QPushButton>("guardar")->click();
   QCOMPARE(filters.size(), 3);
+  if (start.isEmpty()) {
+    QCOMPARE(s.failures, QStringList{"Invalid filename."});
+    QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    return;
+  }
   const QString saved = QFileInfo::exists(path) ? path : path + ".png";
   QVERIFY2(contents(saved).startsWith(start), qPrintable(saved));
   QVERIFY(s.failures.isEmpty());
 }
 
-void tst_GraficosWindow::failedSaveShowsTheFailureBox() {
-  GraficosSession s;
-  GraficosWindow& window = s.open("Valorespredictivos1");
-  QTemporaryDir dir;
-  const QString path = dir.filePath("no/such/folder/curva.png");
-  window.setDialogHook(ModalWatchdog::answeredWith(path));
-  s.control<QPushButton>("guardar")->click();
-  QCOMPARE(s.failures, QStringList{"Invalid filename."});
-  QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
-}
-
 void tst_GraficosWindow::printsThroughThePrintDialog() {
   GraficosSession s;
-  s.calcular("90", "9", "10", "91");
+  s.calcular();
   GraficosWindow& window = s.open("NomogramadeFagan1");
   QTemporaryDir dir;
   const QString path = dir.filePath("impreso.pdf");
@@ -341,28 +351,6 @@ void tst_GraficosWindow::printsThroughThePrintDialog() {
   s.control<QPushButton>("imprimir")->click();
   QVERIFY(contents(path).startsWith("%PDF"));
   QVERIFY(s.failures.isEmpty());
-}
-
-void tst_GraficosWindow::plotStepWritesThePicture_data() {
-  QTest::addColumn<QString>("step");
-  QTest::addColumn<QByteArray>("start");
-  QTest::newRow("curve png") << "plot curve png" << QByteArray("\x89PNG");
-  QTest::newRow("nomogram svg") << "plot nomogram svg" << QByteArray("<?xml");
-  QTest::newRow("nomogram pdf") << "plot nomogram pdf" << QByteArray("%PDF");
-}
-
-// The replay's plot step draws what the window draws, without opening it.
-void tst_GraficosWindow::plotStepWritesThePicture() {
-  QFETCH(QString, step);
-  QFETCH(QByteArray, start);
-  replay::installPlotWriter();
-  GraficosSession s;
-  s.calcular("90", "9", "10", "91");
-  QTemporaryDir dir;
-  const QString path = dir.filePath("dibujo");
-  s.run(step.toStdString() + " " + path.toStdString() + "\n");
-  QVERIFY(contents(path).startsWith(start));
-  QVERIFY(!s.command->window());
 }
 
 QTEST_MAIN(tst_GraficosWindow)

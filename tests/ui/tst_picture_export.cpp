@@ -36,12 +36,9 @@ class tst_PictureExport : public QObject {
  private slots:
   void formatNames_data();
   void formatNames();
-  void bytes_data();
-  void bytes();
+  void bytesAndSavedFile_data();
+  void bytesAndSavedFile();
   void imageHasTheDrawingAndTheCaptionUnderIt();
-  void savedFileHoldsTheBytes_data();
-  void savedFileHoldsTheBytes();
-  void saveIntoAMissingFolderFails();
   void copyPutsTheImageAndTheCaption();
   void printsOnAPrinter();
 };
@@ -65,7 +62,7 @@ void tst_PictureExport::formatNames() {
   if (found) QCOMPARE(pictureFormatSuffix(*found), name.toLower());
 }
 
-void tst_PictureExport::bytes_data() {
+void tst_PictureExport::bytesAndSavedFile_data() {
   QTest::addColumn<int>("format");
   QTest::addColumn<QByteArray>("start");
   QTest::addColumn<QByteArray>("inside");
@@ -75,7 +72,9 @@ void tst_PictureExport::bytes_data() {
   QTest::newRow("pdf") << int(PictureFormat::Pdf) << QByteArray("%PDF") << QByteArray("/Title");
 }
 
-void tst_PictureExport::bytes() {
+// The bytes of each format, a saved file holding them under a name with an accent, and the
+// failure of a save into a missing folder.
+void tst_PictureExport::bytesAndSavedFile() {
   QFETCH(int, format);
   QFETCH(QByteArray, start);
   QFETCH(QByteArray, inside);
@@ -89,6 +88,25 @@ void tst_PictureExport::bytes() {
     QImage image;
     QVERIFY(image.loadFromData(bytes, "PNG"));
     QCOMPARE(QSizeF(image.size()), (pictureSize(red.picture) * 2).toSize());
+  }
+  QTemporaryDir dir;
+  const QString path =
+      dir.filePath(QStringLiteral("gráfico.") + pictureFormatSuffix(PictureFormat(format)));
+  savePicture(red.picture, PictureFormat(format), QFile::encodeName(path).toStdString());
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QByteArray saved = file.readAll();
+  QVERIFY(saved.startsWith(start));
+  if (PictureFormat(format) != PictureFormat::Pdf)  // the PDF carries the time it was made
+    QCOMPARE(saved, bytes);
+  // Into a folder that does not exist: a failure, in every format.
+  const QString missing = dir.filePath(QStringLiteral("no/such/folder/a.") +
+                                       pictureFormatSuffix(PictureFormat(format)));
+  try {
+    savePicture(red.picture, PictureFormat(format), QFile::encodeName(missing).toStdString());
+    QFAIL("saved into a folder that does not exist");
+  } catch (const Failure& failure) {
+    QCOMPARE(int(failure.kind()), int(FailureKind::InOutError));
   }
 }
 
@@ -112,38 +130,6 @@ void tst_PictureExport::imageHasTheDrawingAndTheCaptionUnderIt() {
 
   red.picture.caption.clear();
   QCOMPARE(pictureImage(red.picture).size(), QSize(300, 200));
-}
-
-void tst_PictureExport::savedFileHoldsTheBytes_data() {
-  bytes_data();
-}
-
-void tst_PictureExport::savedFileHoldsTheBytes() {
-  QFETCH(int, format);
-  QFETCH(QByteArray, start);
-  QTemporaryDir dir;
-  const QString path =
-      dir.filePath(QStringLiteral("gráfico.") + pictureFormatSuffix(PictureFormat(format)));
-  RedPicture red;
-  savePicture(red.picture, PictureFormat(format), QFile::encodeName(path).toStdString());
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::ReadOnly));
-  const QByteArray bytes = file.readAll();
-  QVERIFY(bytes.startsWith(start));
-  if (PictureFormat(format) != PictureFormat::Pdf)  // the PDF carries the time it was made
-    QCOMPARE(bytes, pictureBytes(red.picture, PictureFormat(format)));
-}
-
-void tst_PictureExport::saveIntoAMissingFolderFails() {
-  QTemporaryDir dir;
-  const std::string path = QFile::encodeName(dir.filePath("no/such/folder/a.png")).toStdString();
-  RedPicture red;
-  try {
-    savePicture(red.picture, PictureFormat::Png, path);
-    QFAIL("saved into a folder that does not exist");
-  } catch (const Failure& failure) {
-    QCOMPARE(int(failure.kind()), int(FailureKind::InOutError));
-  }
 }
 
 void tst_PictureExport::copyPutsTheImageAndTheCaption() {
