@@ -14,6 +14,7 @@
 #include "comparar/paired_command.h"
 #include "core/number_text.h"
 #include "core/paired_text.h"
+#include "core/text_file.h"
 #include "modal_watchdog.h"
 #include "principal/window_session.h"
 
@@ -139,10 +140,7 @@ void tst_PairedWindow::filesThroughTheDialogs() {
   QVERIFY(s.errors.isEmpty());
   QVERIFY(watchdog.seen.isEmpty());
 
-  QFile other(dir.filePath("otro.csv"));
-  QVERIFY(other.open(QIODevice::WriteOnly));
-  other.write("clave,estimación\r\n");
-  other.close();
+  writeTextFile(dir.filePath("otro.csv").toStdString(), "clave,estimación\r\n");
   PairedSession fresh;  // nothing computed yet
   PairedWindow& second = fresh.open();
   type(second, {"1", "2", "3", "4", "5", "6", "7", "8"});

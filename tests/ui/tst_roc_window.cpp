@@ -13,6 +13,7 @@
 
 #include "core/number_text.h"
 #include "core/roc_text.h"
+#include "core/text_file.h"
 #include "modal_watchdog.h"
 #include "principal/window_session.h"
 #include "roc/roc_command.h"
@@ -243,11 +244,7 @@ void tst_RocWindow::refusedFileLeavesTheTable() {
   QTemporaryDir dir;
   ModalWatchdog watchdog(1000);
   const QString path = dir.filePath("t.csv");
-  {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-  }
+  writeTextFile(path.toStdString(), bytes.toStdString());
   RocSession s;
   RocWindow& window = s.open();
   window.setRows(rowsOf("x:1:2|y:3:z"));
