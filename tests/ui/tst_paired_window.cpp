@@ -14,6 +14,7 @@
 #include "comparar/paired_command.h"
 #include "core/number_text.h"
 #include "core/paired_text.h"
+#include "core/text_file.h"
 #include "modal_watchdog.h"
 #include "principal/window_session.h"
 
@@ -63,22 +64,11 @@ class tst_PairedWindow : public QObject {
 
  private slots:
   void init() { QLocale::setDefault(QLocale::c()); }
-  void menuOpensOneWindow();
   void readsCounts_data();
   void readsCounts();
-  void caseRoundTrips();
-  void savesTheCsvAndPdf();
-  void failedOpenKeepsTheCells();
+  void filesThroughTheDialogs();
   void levelAndMethodRecompute();
 };
-
-void tst_PairedWindow::menuOpensOneWindow() {
-  PairedSession s;
-  PairedWindow& first = s.open();
-  QVERIFY(first.isVisible());
-  QCOMPARE(first.windowTitle(), QStringLiteral("Comparar dos pruebas"));
-  QCOMPARE(&s.open(), &first);
-}
 
 void tst_PairedWindow::readsCounts_data() {
   QTest::addColumn<QStringList>("counts");
@@ -117,69 +107,59 @@ void tst_PairedWindow::readsCounts() {
   for (int i = 0; i < 8; ++i) QCOMPARE(window.findChild<QLineEdit*>(kCells[i])->text(), counts[i]);
 }
 
-void tst_PairedWindow::caseRoundTrips() {
+// The case saved and opened again, the outputs saved, then a file that is no case: the failure
+// box, and the cells as they were.
+void tst_PairedWindow::filesThroughTheDialogs() {
   QTemporaryDir dir;
   ModalWatchdog watchdog(1000);
   PairedSession s;
   PairedWindow& window = s.open();
+  auto save = [&](const char* button, const QString& name) {
+    window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath(name)));
+    click(window, button);
+  };
   type(window, {"1", "2", "3", "4", "5", "6", "7", "8"});
   window.findChild<QLineEdit*>("nombre1")->setText("TAC, rápida");
-  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("caso")));
-  click(window, "guardar");
+  save("guardar", "caso");
   QCOMPARE(contents(dir.filePath("caso.csv")).toStdString(),
            pairedCaseCsv({1, 2, 3, 4, 5, 6, 7, 8}, {"TAC, rápida", "Prueba 2"}));
   type(window, {"0", "0", "0", "0", "0", "0", "0", "0"});
   window.findChild<QLineEdit*>("nombre1")->setText("otra");
-  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("caso.csv")));
-  click(window, "abrir");
+  save("abrir", "caso.csv");
   QCOMPARE(window.findChild<QLineEdit*>("celdaG")->text(), QStringLiteral("7"));
   QCOMPARE(window.names().first, std::string("TAC, rápida"));
   QVERIFY(window.comparison().has_value());
-  QVERIFY(s.errors.isEmpty());
-  QVERIFY(watchdog.seen.isEmpty());
-}
 
-void tst_PairedWindow::savesTheCsvAndPdf() {
-  QTemporaryDir dir;
-  ModalWatchdog watchdog(1000);
-  PairedSession s;
-  PairedWindow& window = s.open();
   type(window, {"319", "78", "22", "32", "31", "53", "22", "155"});
   click(window, "calcular");
-  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("comparacion.csv")));
-  click(window, "guardarCsv");
+  save("guardarCsv", "comparacion.csv");
   QCOMPARE(contents(dir.filePath("comparacion.csv")).toStdString(),
            pairedCsv(*window.comparison(), '.'));
-  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("comparacion.pdf")));
-  click(window, "guardarPdf");
+  save("guardarPdf", "comparacion.pdf");
   QVERIFY(contents(dir.filePath("comparacion.pdf")).startsWith("%PDF"));
   QVERIFY(s.errors.isEmpty());
   QVERIFY(watchdog.seen.isEmpty());
+
+  writeTextFile(dir.filePath("otro.csv").toStdString(), "clave,estimación\r\n");
+  PairedSession fresh;  // nothing computed yet
+  PairedWindow& second = fresh.open();
+  type(second, {"1", "2", "3", "4", "5", "6", "7", "8"});
+  second.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("otro.csv")));
+  click(second, "abrir");
+  QCOMPARE(fresh.errors, QStringList{"Invalid numeric input."});
+  QCOMPARE(second.findChild<QLineEdit*>("celdaA")->text(), QStringLiteral("1"));
+  QVERIFY(!second.comparison().has_value());
 }
 
-// A file that is no case: the failure box, and the cells as they were.
-void tst_PairedWindow::failedOpenKeepsTheCells() {
-  QTemporaryDir dir;
-  ModalWatchdog watchdog(1000);
-  QFile other(dir.filePath("otro.csv"));
-  QVERIFY(other.open(QIODevice::WriteOnly));
-  other.write("clave,estimación\r\n");
-  other.close();
-  PairedSession s;
-  PairedWindow& window = s.open();
-  type(window, {"1", "2", "3", "4", "5", "6", "7", "8"});
-  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("otro.csv")));
-  click(window, "abrir");
-  QCOMPARE(s.errors, QStringList{"Invalid numeric input."});
-  QCOMPARE(window.findChild<QLineEdit*>("celdaA")->text(), QStringLiteral("1"));
-  QVERIFY(!window.comparison().has_value());
-}
-
-// A new level or method recomputes the counts last read, without reading the cells again: what
-// is typed meanwhile raises nothing until the next Calcular.
+// The menu opens one window, shown again the next time. A new level or method recomputes the
+// counts last read, without reading the cells again: what is typed meanwhile raises nothing
+// until the next Calcular.
 void tst_PairedWindow::levelAndMethodRecompute() {
   PairedSession s;
   PairedWindow& window = s.open();
+  QVERIFY(window.isVisible());
+  QCOMPARE(window.windowTitle(), QStringLiteral("Comparar dos pruebas"));
+  QCOMPARE(&s.open(), &window);
   type(window, {"18", "0", "14", "18", "1", "2", "3", "4"});
   click(window, "calcular");
   window.findChild<QLineEdit*>("celdaA")->setText("x");

@@ -13,6 +13,7 @@
 
 #include "core/number_text.h"
 #include "core/roc_text.h"
+#include "core/text_file.h"
 #include "modal_watchdog.h"
 #include "principal/window_session.h"
 #include "roc/roc_command.h"
@@ -64,6 +65,12 @@ void click(RocWindow& window, const char* name) {
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
+// A click whose file dialog is answered with path.
+void clickAnswering(RocWindow& window, const char* name, const QString& path) {
+  window.setDialogHook(ModalWatchdog::answeredWith(path));
+  click(window, name);
+}
+
 QByteArray contents(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -88,8 +95,7 @@ class tst_RocWindow : public QObject {
   void cutoffGoesToTheMainWindow();
   void curveFiles_data();
   void curveFiles();
-  void readableByAScreenReader();
-  void everyAccessKeyOnce();
+  void readableByAScreenReaderAndKeyboard();
 };
 
 void tst_RocWindow::typedCells_data() {
@@ -205,14 +211,12 @@ void tst_RocWindow::csvSavedAndOpenedAgain() {
     RocSession s;
     RocWindow& window = s.open();
     window.findChild<QCheckBox*>("inverso")->setChecked(true);  // saved the right way round
-    window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath(name)));
-    click(window, "guardarTabla");
+    clickAnswering(window, "guardarTabla", dir.filePath(name));
     const QByteArray csv = contents(dir.filePath(name + ".csv"));
     QVERIFY(csv.startsWith(separator == ',' ? "nivel;enfermos;sanos\r\nAnormal;33;2\r\n"
                                             : "nivel,enfermos,sanos\r\nAnormal,33,2\r\n"));
     window.setRows(rowsOf("a:1:1|b:1:1"));
-    window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath(name + ".csv")));
-    click(window, "abrir");
+    clickAnswering(window, "abrir", dir.filePath(name + ".csv"));
     QVERIFY(!window.findChild<QCheckBox*>("inverso")->isChecked());
     QCOMPARE(window.rows().front().label, std::string("Anormal"));
     QCOMPARE(window.analysis()->area.area, 1 - 0.8931710615280595);  // read as typed
@@ -240,16 +244,11 @@ void tst_RocWindow::refusedFileLeavesTheTable() {
   QTemporaryDir dir;
   ModalWatchdog watchdog(1000);
   const QString path = dir.filePath("t.csv");
-  {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-  }
+  writeTextFile(path.toStdString(), bytes.toStdString());
   RocSession s;
   RocWindow& window = s.open();
   window.setRows(rowsOf("x:1:2|y:3:z"));
-  window.setDialogHook(ModalWatchdog::answeredWith(path));
-  click(window, "abrir");
+  clickAnswering(window, "abrir", path);
   QCOMPARE(rowsText(window), QStringLiteral("x:1:2|y:3:z"));
   QCOMPARE(s.messages, QStringList{message});
   QVERIFY(watchdog.seen.isEmpty());
@@ -295,16 +294,14 @@ void tst_RocWindow::curveFiles() {
   ModalWatchdog watchdog(1000);
   RocSession s;
   RocWindow& window = s.open();
-  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath(name)));
-  click(window, "guardarCurva");
+  clickAnswering(window, "guardarCurva", dir.filePath(name));
   QVERIFY(contents(dir.filePath(file)).startsWith(start));
-  window.setDialogHook(ModalWatchdog::answeredWith(dir.filePath("resultados.csv")));
-  click(window, "guardarResultados");
+  clickAnswering(window, "guardarResultados", dir.filePath("resultados.csv"));
   QCOMPARE(contents(dir.filePath("resultados.csv")).toStdString(), rocCsv(*window.analysis(), '.'));
   QVERIFY(s.messages.isEmpty());
 }
 
-void tst_RocWindow::readableByAScreenReader() {
+void tst_RocWindow::readableByAScreenReaderAndKeyboard() {
   RocSession s;
   RocWindow& window = s.open();
   const QWidget* curve = window.findChild<QWidget*>("curva");
@@ -317,12 +314,7 @@ void tst_RocWindow::readableByAScreenReader() {
   QVERIFY(window.findChild<QLabel*>("area")->accessibleName().contains("Hanley y McNeil (1982)"));
   window.findChild<QTableWidget*>("niveles")->item(0, 1)->setText("x");
   QCOMPARE(curve->accessibleDescription(), QStringLiteral("Sin curva: la tabla no es válida."));
-}
-
-// Each access key reaches one command: two on one letter would leave one out of the keyboard.
-void tst_RocWindow::everyAccessKeyOnce() {
-  RocSession s;
-  RocWindow& window = s.open();
+  // Each access key reaches one command: two on one letter would leave one out of the keyboard.
   QStringList texts;
   for (const QAbstractButton* b : window.findChildren<QAbstractButton*>()) texts << b->text();
   for (const QLabel* l : window.findChildren<QLabel*>()) texts << l->text();
