@@ -21,9 +21,11 @@ std::string fileText(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// The CT images of Hanley and McNeil (1982), as the window saves them.
+// The CT images of Hanley and McNeil (1982), as the window saves them, in a file of the running
+// test's own: the tests run as processes of their own, side by side.
 std::string ctImagesFile() {
-  const std::string path = ::testing::TempDir() + "tarnolo_roc_ct.csv";
+  const std::string path = ::testing::TempDir() + "tarnolo_roc_ct_" +
+                           ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".csv";
   writeTextFile(path,
                 "nivel,enfermos,sanos\r\nnormal,3,33\r\nprobablemente normal,2,6\r\n"
                 "dudoso,2,6\r\nprobablemente anormal,11,11\r\nanormal,33,2\r\n");
