@@ -10,6 +10,14 @@ set(TARNOLO_DATA ${PROJECT_SOURCE_DIR}/data)
 set(TARNOLO_ICONS ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 install(TARGETS tarnolo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The output module sits in the program's private folder, found through the program's RUNPATH.
+# The program is linked with that RUNPATH from the start: a path rewritten at install would be
+# padded in the build tree with an empty entry, which the loader reads as the working folder.
+set(TARNOLO_MODULE_DIR ${CMAKE_INSTALL_LIBDIR}/tarnolo)
+install(TARGETS tarnolo_salida_module LIBRARY DESTINATION ${TARNOLO_MODULE_DIR})
+file(RELATIVE_PATH TARNOLO_BIN_TO_MODULE /${CMAKE_INSTALL_BINDIR} /${TARNOLO_MODULE_DIR})
+set_target_properties(tarnolo PROPERTIES INSTALL_RPATH "$ORIGIN/${TARNOLO_BIN_TO_MODULE}"
+                                         BUILD_WITH_INSTALL_RPATH ON)
 install(FILES ${TARNOLO_DATA}/${TARNOLO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TARNOLO_DATA}/${TARNOLO_APP_ID}.metainfo.xml

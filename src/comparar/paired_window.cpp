@@ -15,8 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -34,6 +32,7 @@
 #include "informe/method_choice.h"
 #include "informe/qt_text.h"
 #include "informe/report_document.h"
+#include "salida/output_module.h"
 
 namespace tarnolo {
 
@@ -428,14 +427,11 @@ void PairedWindow::onGuardarPdfClicked() {
 
 void PairedWindow::onImprimirClicked() {
   if (!m_comparison && !calculate()) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(QStringLiteral("Comparación de dos pruebas"));
-  printer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
-  QPrintDialog dialog(&printer, this);
-  dialog.setObjectName(QStringLiteral("dialogoImprimir"));
-  if (m_hook) m_hook(dialog);
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (!printReport(html(), printer) && m_failure) m_failure("No se pudo imprimir la comparación.");
+  const QString shown = html();
+  const PrintJob job{QStringLiteral("Comparación de dos pruebas"), kPageMargins, {}};
+  const auto paint = [&](QPagedPaintDevice& printer) { return printReport(shown, printer); };
+  if (printPages(this, job, m_hook, paint) == PrintOutcome::Failed && m_failure)
+    m_failure("No se pudo imprimir la comparación.");
 }
 
 }  // namespace tarnolo

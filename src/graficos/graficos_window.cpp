@@ -10,8 +10,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
@@ -29,6 +27,7 @@
 #include "informe/method_choice.h"
 #include "informe/named_button.h"
 #include "informe/qt_text.h"
+#include "salida/output_module.h"
 
 namespace tarnolo {
 
@@ -271,16 +270,12 @@ void GraficosWindow::onGuardarClicked() {
 }
 
 void GraficosWindow::onImprimirClicked() {
-  QPrinter printer(QPrinter::HighResolution);
   const Picture shown = picture();
-  printer.setDocName(shown.title);
-  printer.setPageOrientation(page() == kNomogramPage ? QPageLayout::Portrait
-                                                     : QPageLayout::Landscape);
-  QPrintDialog dialog(&printer, this);
-  dialog.setObjectName(QStringLiteral("dialogoImprimir"));
-  if (m_hook) m_hook(dialog);
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (!printPicture(shown, printer) && m_failure) m_failure("No se pudo imprimir el gráfico.");
+  const PrintJob job{
+      shown.title, {}, page() == kNomogramPage ? QPageLayout::Portrait : QPageLayout::Landscape};
+  const auto paint = [&](QPagedPaintDevice& printer) { return printPicture(shown, printer); };
+  if (printPages(this, job, m_hook, paint) == PrintOutcome::Failed && m_failure)
+    m_failure("No se pudo imprimir el gráfico.");
 }
 
 void GraficosWindow::showEvent(QShowEvent* event) {

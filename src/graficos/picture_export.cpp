@@ -10,11 +10,11 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QSvgGenerator>
 #include <QtMath>
 
+#include "core/failures.h"
 #include "core/text_file.h"
+#include "salida/output_module.h"
 
 namespace tarnolo {
 
@@ -137,17 +137,16 @@ QByteArray svgBytes(const Picture& picture) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   const QSizeF whole = pictureSize(picture);
-  QSvgGenerator generator;
-  generator.setOutputDevice(&buffer);
-  generator.setSize(whole.toSize());
-  generator.setViewBox(QRectF(QPointF(0, 0), whole));
-  generator.setResolution(96);
-  generator.setTitle(picture.title);
-  generator.setDescription(picture.caption);
-  QPainter painter(&generator);
-  painter.setRenderHint(QPainter::Antialiasing);
-  paintPicture(painter, QRectF(QPointF(0, 0), whole), picture);
-  painter.end();
+  std::string why;
+  OutputModule* module = outputModule(&why);
+  if (!module)
+    throw Failure(FailureKind::InOutError, "No se pudo cargar el escritor de SVG: " + why);
+  const bool written =
+      module->writeSvg(buffer, whole, picture.title, picture.caption, [&](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintPicture(painter, QRectF(QPointF(0, 0), whole), picture);
+      });
+  if (!written) throw Failure(FailureKind::InOutError, "No se pudo escribir el SVG");
   return bytes;
 }
 
@@ -196,13 +195,12 @@ void copyPicture(const Picture& picture) {
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
-bool printPicture(const Picture& picture, QPrinter& printer) {
+bool printPicture(const Picture& picture, QPagedPaintDevice& printer) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   painter.setRenderHint(QPainter::Antialiasing);
-  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-  paintPicture(painter, QRectF(QPointF(0, 0), QSizeF(page.size())), picture);
-  return painter.end() && printer.printerState() != QPrinter::Error;
+  paintPicture(painter, QRectF(0, 0, printer.width(), printer.height()), picture);
+  return painter.end();
 }
 
 }  // namespace tarnolo

@@ -12,8 +12,8 @@
 #include <optional>
 #include <string>
 
+class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 class QWidget;
 
 namespace tarnolo {
@@ -54,11 +54,12 @@ QImage pictureImage(const Picture& picture, qreal scale = 1);
 // on one A4 page, upright for a picture taller than wide, else in landscape.
 QByteArray pictureBytes(const Picture& picture, PictureFormat format);
 // Writes the picture's file at path through the program's safe file writer; raises its
-// InOutError on failure.
+// InOutError on failure, and when the SVG writer (the output module) cannot be loaded.
 void savePicture(const Picture& picture, PictureFormat format, const std::string& path);
 // Puts the picture on the clipboard as an image and its caption as text.
 void copyPicture(const Picture& picture);
-// Prints the picture on printer, fitted to its page. Returns false when the printer failed.
-bool printPicture(const Picture& picture, QPrinter& printer);
+// Paints the picture on a printer's page, fitted to it. Returns false when it could not be
+// painted (a printer file that could not be opened).
+bool printPicture(const Picture& picture, QPagedPaintDevice& printer);
 
 }  // namespace tarnolo

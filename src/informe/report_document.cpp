@@ -7,7 +7,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QTextDocument>
 
 #include "core/number_text.h"
@@ -125,8 +124,8 @@ QString reportHtml(const Report& report, char separator, const QDateTime& when, 
   return text;
 }
 
-bool printReport(const QString& html, QPrinter& printer) {
-  return paintPages(html, printer) && printer.printerState() != QPrinter::Error;
+bool printReport(const QString& html, QPagedPaintDevice& printer) {
+  return paintPages(html, printer);
 }
 
 QByteArray reportPdf(const QString& html) {

@@ -10,7 +10,7 @@
 #include "core/report.h"
 #include "core/report_text.h"
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace tarnolo {
 
@@ -28,9 +28,9 @@ QString reportHtml(const Report& report, char separator, const QDateTime& when,
 // The margins of the printed pages, in millimetres.
 inline const QMarginsF kPageMargins(20, 20, 20, 20);
 
-// Prints html on printer, page after page, inside the printer's margins. Returns false when the
-// printer failed (a file it could not open, a printer that went away).
-bool printReport(const QString& html, QPrinter& printer);
+// Paints html on a printer's pages, page after page, inside its margins. Returns false when a
+// page could not be painted (a printer file that could not be opened).
+bool printReport(const QString& html, QPagedPaintDevice& printer);
 
 // The bytes of a PDF file of html on A4 pages with kPageMargins.
 QByteArray reportPdf(const QString& html);

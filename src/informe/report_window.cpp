@@ -9,8 +9,6 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QMimeData>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QShortcut>
 
@@ -22,6 +20,7 @@
 #include "informe/method_choice.h"
 #include "informe/qt_text.h"
 #include "informe/report_document.h"
+#include "salida/output_module.h"
 #include "ui_report_window.h"
 
 namespace tarnolo {
@@ -228,14 +227,11 @@ void ReportWindow::onGuardarPdfClicked() {
 }
 
 void ReportWindow::onImprimirClicked() {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(QStringLiteral("Informe de Tarnolo"));
-  printer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
-  QPrintDialog dialog(&printer, this);
-  dialog.setObjectName(QStringLiteral("dialogoImprimir"));
-  if (m_hook) m_hook(dialog);
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (!printReport(html(), printer) && m_failure) m_failure("No se pudo imprimir el informe.");
+  const QString shown = html();
+  const PrintJob job{QStringLiteral("Informe de Tarnolo"), kPageMargins, {}};
+  const auto paint = [&](QPagedPaintDevice& printer) { return printReport(shown, printer); };
+  if (printPages(this, job, m_hook, paint) == PrintOutcome::Failed && m_failure)
+    m_failure("No se pudo imprimir el informe.");
 }
 
 }  // namespace tarnolo

@@ -12,8 +12,6 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
@@ -30,6 +28,7 @@
 #include "informe/named_button.h"
 #include "informe/qt_text.h"
 #include "roc/roc_curve.h"
+#include "salida/output_module.h"
 
 namespace tarnolo {
 
@@ -508,14 +507,13 @@ void RocWindow::onGuardarCurvaClicked() {
 
 void RocWindow::onImprimirClicked() {
   if (!m_analysis) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(QStringLiteral("Curva ROC"));
-  QPrintDialog dialog(&printer, this);
-  dialog.setObjectName(QStringLiteral("dialogoImprimir"));
-  if (m_hook) m_hook(dialog);
-  if (dialog.exec() != QDialog::Accepted) return;
-  const Picture picture = rocCurvePicture(*m_analysis, selectedCutoff(), localeSeparator());
-  if (!printPicture(picture, printer) && m_failure) m_failure("No se pudo imprimir la curva.");
+  const PrintJob job{QStringLiteral("Curva ROC"), {}, {}};
+  // The curve as it is when the dialog closes: the cut-off may have moved meanwhile.
+  const auto paint = [this](QPagedPaintDevice& printer) {
+    return printPicture(rocCurvePicture(*m_analysis, selectedCutoff(), localeSeparator()), printer);
+  };
+  if (printPages(this, job, m_hook, paint) == PrintOutcome::Failed && m_failure)
+    m_failure("No se pudo imprimir la curva.");
 }
 
 }  // namespace tarnolo

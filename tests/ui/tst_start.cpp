@@ -1,5 +1,6 @@
 // What the first frame loads: the main window as the program builds it pulls in no image
-// plug-in, and what it reads in their stead is what they would have given.
+// plug-in and none of the print and SVG libraries, and what it reads in their stead is what
+// they would have given; the printer and the SVG writer come with their module when asked.
 #include <QFile>
 #include <QStyleFactory>
 #include <QtTest>
@@ -7,6 +8,7 @@
 #include "principal/bitmap_button.h"
 #include "principal/lazy_icon_style.h"
 #include "principal/window_session.h"
+#include "salida/output_module.h"
 #include "shell/application.h"
 
 using namespace tarnolo;
@@ -17,18 +19,28 @@ class tst_Start : public QObject {
  private slots:
   void mainWindowLoadsNoImagePlugin_data();
   void mainWindowLoadsNoImagePlugin();
+  void outputModuleLoadsOnFirstUse();
   void readPngGivesWhatTheToolkitReads_data();
   void readPngGivesWhatTheToolkitReads();
   void lazyIconIsTheStylesIcon_data();
   void lazyIconIsTheStylesIcon();
 };
 
-// Runs first, before anything in this process has read an image the toolkit's way. (The SVG
-// module itself is linked for the pictures' export; its image plug-in must still stay out.)
+namespace {
+
+bool loaded(const QString& library) {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  return maps.open(QIODevice::ReadOnly) && QString::fromLatin1(maps.readAll()).contains(library);
+}
+
+}  // namespace
+
+// Runs first, before anything in this process has read an image the toolkit's way or printed.
 void tst_Start::mainWindowLoadsNoImagePlugin_data() {
   QTest::addColumn<QString>("library");
-  for (const char* library : {"imageformats/libqsvg", "imageformats/libqjpeg",
-                              "imageformats/libqgif", "imageformats/libqico", "libjpeg"})
+  for (const char* library :
+       {"imageformats/libqsvg", "imageformats/libqjpeg", "imageformats/libqgif",
+        "imageformats/libqico", "libjpeg", "libQt6Svg", "libQt6PrintSupport", "libtarnolo-salida"})
     QTest::newRow(library) << library;
 }
 
@@ -43,9 +55,17 @@ void tst_Start::mainWindowLoadsNoImagePlugin() {
     QVERIFY(QTest::qWaitForWindowExposed(&session->window));
     built = true;
   }
-  QFile maps(QStringLiteral("/proc/self/maps"));
-  QVERIFY(maps.open(QIODevice::ReadOnly));
-  QVERIFY2(!QString::fromLatin1(maps.readAll()).contains(library), qPrintable(library));
+  QVERIFY2(!loaded(library), qPrintable(library));
+}
+
+// Found through the program's own library path, once, with the libraries it brings.
+void tst_Start::outputModuleLoadsOnFirstUse() {
+  std::string why;
+  OutputModule* module = outputModule(&why);
+  QVERIFY2(module, why.c_str());
+  QCOMPARE(outputModule(), module);
+  for (const char* library : {"libtarnolo-salida", "libQt6Svg", "libQt6PrintSupport"})
+    QVERIFY2(loaded(QLatin1String(library)), library);
 }
 
 void tst_Start::readPngGivesWhatTheToolkitReads_data() {
