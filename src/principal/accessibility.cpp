@@ -3,6 +3,7 @@
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QHash>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QShortcut>
@@ -63,8 +64,12 @@ void openMenusWithF10(QMainWindow& window) {
 }  // namespace
 
 void makeAccessible(QMainWindow& window) {
+  // One walk through the window's widgets, rather than one search per entry.
+  QHash<QString, QWidget*> controls;
+  for (QWidget* widget : window.findChildren<QWidget*>())
+    if (!controls.contains(widget->objectName())) controls.insert(widget->objectName(), widget);
   for (const ControlEntry& entry : controlTable()) {
-    auto* control = window.findChild<QWidget*>(qstring(entry.name));
+    QWidget* control = controls.value(qstring(entry.name));
     if (!control) continue;
     if (entry.accessibleName) control->setAccessibleName(QString::fromUtf8(entry.accessibleName));
     if (entry.description) control->setAccessibleDescription(QString::fromUtf8(entry.description));
