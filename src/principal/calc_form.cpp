@@ -13,6 +13,7 @@
 
 #include "principal/accessibility.h"
 #include "principal/bitmap_button.h"
+#include "principal/pixel_font.h"
 #include "principal/radio_group.h"
 #include "principal/slider.h"
 #include "ui_calc_form.h"
@@ -24,9 +25,7 @@ void usePixelFontSizes(QWidget& root) {
   widgets.prepend(&root);
   for (QWidget* widget : widgets) {
     if (!widget->testAttribute(Qt::WA_SetFont) || widget->font().pointSizeF() <= 0) continue;
-    QFont font = widget->font();
-    font.setPixelSize(qRound(font.pointSizeF() * 96 / 72));
-    widget->setFont(font);
+    widget->setFont(withPixelSize(widget->font()));
   }
 }
 

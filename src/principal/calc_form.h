@@ -69,8 +69,7 @@ enum class EnterAction { None, ClickFocused, ClickDefault };
 EnterAction enterAction(Qt::KeyboardModifiers modifiers, bool focusOnButton,
                         bool defaultButtonUsable);
 
-// The form gives font sizes in points at 96 dots per inch; they become pixel sizes, so that
-// texts keep their size against the pixel geometry whatever the screen's logical density.
+// Every font that the form gives a widget becomes sized in pixels (withPixelSize).
 void usePixelFontSizes(QWidget& root);
 
 }  // namespace tarnolo

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "principal/pixel_font.h"
+
 namespace tarnolo {
 
 // The group holds a place in its window's tab order until its items take it over (setItems).
@@ -76,6 +78,21 @@ void RadioGroup::layOut() {
 void RadioGroup::resizeEvent(QResizeEvent* event) {
   QGroupBox::resizeEvent(event);
   layOut();
+}
+
+void RadioGroup::setShownFont(const QFont& font) {
+  m_shownFont = withPixelSize(font);
+  m_shownFontPending = !isVisible();
+  if (!m_shownFontPending) setFont(m_shownFont);
+}
+
+// Before the first paint: the font's change measures the caption and lays the rows out anew.
+void RadioGroup::showEvent(QShowEvent* event) {
+  if (m_shownFontPending) {
+    m_shownFontPending = false;
+    setFont(m_shownFont);
+  }
+  QGroupBox::showEvent(event);
 }
 
 void RadioGroup::changeEvent(QEvent* event) {

@@ -12,11 +12,16 @@ namespace tarnolo {
 class RadioGroup : public QGroupBox {
   Q_OBJECT
   Q_PROPERTY(QStringList items READ items WRITE setItems)
+  // The group's own font, taken when the group is first shown: a group hidden at start loads
+  // no font of its own before then (the first frame does not wait for it).
+  Q_PROPERTY(QFont shownFont READ shownFont WRITE setShownFont)
 
  public:
   explicit RadioGroup(QWidget* parent = nullptr);
 
   QStringList items() const;
+  QFont shownFont() const { return m_shownFont; }
+  void setShownFont(const QFont& font);
   // Replaces the items; none is selected afterwards.
   void setItems(const QStringList& items);
 
@@ -33,6 +38,7 @@ class RadioGroup : public QGroupBox {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   Q_DISABLE_COPY(RadioGroup)
@@ -43,6 +49,8 @@ class RadioGroup : public QGroupBox {
 
   QList<QRadioButton*> m_buttons;
   int m_index = -1;
+  QFont m_shownFont;
+  bool m_shownFontPending = false;
 };
 
 }  // namespace tarnolo

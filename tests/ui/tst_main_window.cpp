@@ -111,6 +111,7 @@ class tst_MainWindow : public QObject {
   void texts();
   void fontsAndColours_data();
   void fontsAndColours();
+  void hiddenGroupTakesItsFontWhenShown();
   void everyUserEventReachesTheTable_data();
   void everyUserEventReachesTheTable();
   void failingHandlerShowsOneBoxAndTheWindowGoesOn();
@@ -388,6 +389,21 @@ void tst_MainWindow::fontsAndColours() {
   if (qobject_cast<QLineEdit*>(control)) {
     QCOMPARE(control->palette().color(QPalette::Text), text);
     if (base.isValid()) QCOMPARE(control->palette().color(QPalette::Base), base);
+  }
+}
+
+// The confidence levels' group takes its serif font when first shown, not before: the first
+// frame loads no font for a group it does not show.
+void tst_MainWindow::hiddenGroupTakesItsFontWhenShown() {
+  RecordedSession s;
+  auto* zalfa = s.control<RadioGroup>("Zalfa");
+  QVERIFY(s.show());
+  QVERIFY(zalfa->isHidden());
+  QCOMPARE(zalfa->font().family(), QStringLiteral("Liberation Sans"));
+  s.view().setVisible(names::kZalfa, true);
+  for (QWidget* part : {static_cast<QWidget*>(zalfa), s.control("Zalfa0"), s.control("Zalfa1")}) {
+    QCOMPARE(part->font().family(), QStringLiteral("Liberation Serif"));
+    QCOMPARE(part->font().pixelSize(), 11);
   }
 }
 
