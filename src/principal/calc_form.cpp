@@ -10,9 +10,11 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include "principal/accessibility.h"
 #include "principal/bitmap_button.h"
+#include "principal/first_frame.h"
 #include "principal/pixel_font.h"
 #include "principal/radio_group.h"
 #include "principal/slider.h"
@@ -37,12 +39,6 @@ TcalcForm1::TcalcForm1(QWidget* parent)
   m_ui->setupUi(this);
   usePixelFontSizes(*this);
   makeAccessible(*this);
-  // From pictures read as PNG: an icon given file names would probe every image plug-in (and
-  // load the SVG and JPEG libraries) to learn their format, before the first frame.
-  QIcon icon;
-  for (int size : {48, 32, 16})
-    icon.addPixmap(QPixmap::fromImage(readPng(QStringLiteral(":/artwork/icon%1.png").arg(size))));
-  setWindowIcon(icon);
   setClientHeight(m_ui->Panel19->geometry().bottom() + 2);  // the design height
   // Every control passes its keys through the window first (the default button), and the
   // text boxes their mouse buttons (a click in a box).
@@ -94,8 +90,19 @@ void TcalcForm1::showEvent(QShowEvent* event) {
   if (!m_placed) {
     m_placed = true;
     centreOnScreen();
+    // The desktop shows the icon a moment later; the first frame does not wait for it.
+    if (QWindow* window = windowHandle()) afterFirstFrame(*window, [this] { setProgramIcon(); });
   }
   QMainWindow::showEvent(event);
+}
+
+// From pictures read as PNG: an icon given file names would probe every image plug-in (and
+// load the SVG and JPEG libraries) to learn their format.
+void TcalcForm1::setProgramIcon() {
+  QIcon icon;
+  for (int size : {48, 32, 16})
+    icon.addPixmap(QPixmap::fromImage(readPng(QStringLiteral(":/artwork/icon%1.png").arg(size))));
+  setWindowIcon(icon);
 }
 
 void TcalcForm1::centreOnScreen() {

@@ -55,6 +55,7 @@ class TcalcForm1 : public QMainWindow {
   void pressEnter(QWidget* focus, Qt::KeyboardModifiers modifiers);
   int menuHeight() const;
   void centreOnScreen();
+  void setProgramIcon();
 
   std::unique_ptr<Ui::TcalcForm1> m_ui;
   const EventTable* m_table = nullptr;

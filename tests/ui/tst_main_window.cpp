@@ -335,7 +335,8 @@ void tst_MainWindow::texts() {
   QVERIFY(s.control<BitmapButton>("BitBtn6")->isDefault());
   QVERIFY(s.control("total")->toolTip().startsWith("Puede modificar el valor de esta celda."));
   QVERIFY(s.control("ic")->toolTip().startsWith("Pulse aqui para ver u ocultar"));
-  QVERIFY(!s.window().windowIcon().isNull());
+  QVERIFY(s.show());  // the icon comes right after the first frame
+  QTRY_VERIFY(!s.window().windowIcon().isNull());
 
   QStringList menus;
   for (QAction* title : s.window().menuBar()->actions()) {
