@@ -25,6 +25,7 @@
 #include "principal/window_session.h"
 #include "roc/roc_command.h"
 #include "shell/command_line.h"
+#include "shell/font_warm_up.h"
 #include "shell/help_viewer.h"
 #include "shell/messages.h"
 
@@ -136,6 +137,7 @@ int runTarnolo(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
 
+  FontConfigWarmUp fonts;
   loadFloatingPointSetting();
   toolkitMessages = qInstallMessageHandler(startUpMessage);
   QApplication application(argc, argv);
@@ -148,6 +150,7 @@ int runTarnolo(int argc, char** argv) {
   QApplication::setApplicationName(kApplicationTitle);
 
   std::unique_ptr<WindowSession> session;
+  fonts.wait();
   try {
     session = createMainWindow();
   } catch (...) {
