@@ -33,6 +33,8 @@ class tst_Controls : public QObject {
   void radioProgramWrite_data();
   void radioProgramWrite();
   void radioUserChoice();
+  void radioShownFont_data();
+  void radioShownFont();
   void glyphSplit();
   void artwork_data();
   void artwork();
@@ -397,6 +399,44 @@ void tst_Controls::radioUserChoice() {
   QCOMPARE(seen, QList<int>{1});  // picking the selected item again delivers nothing
   QTest::keyClick(buttons.at(1), Qt::Key_Up);
   QCOMPARE(seen, (QList<int>{1, 0}));
+}
+
+void tst_Controls::radioShownFont_data() {
+  QTest::addColumn<bool>("shownFirst");
+  QTest::addColumn<int>("points");
+  QTest::addColumn<int>("pixels");
+  QTest::newRow("hidden: taken when shown") << false << 8 << 11;
+  QTest::newRow("hidden, nine points") << false << 9 << 12;
+  QTest::newRow("shown: taken at once") << true << 8 << 11;
+}
+
+// The group's own font, in pixels at 96 dots per inch, once it shows, with its rows laid out
+// under the caption measured in that font.
+void tst_Controls::radioShownFont() {
+  QFETCH(bool, shownFirst);
+  QFETCH(int, points);
+  QFETCH(int, pixels);
+  QWidget window;
+  window.resize(120, 80);
+  auto* group = new RadioGroup(&window);
+  group->setGeometry(0, 0, 65, 57);
+  group->setItems({QStringLiteral("95%"), QStringLiteral("99%")});
+  group->setVisible(shownFirst);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  const QString before = group->font().family();
+  QFont serif(QStringLiteral("Liberation Serif"));
+  serif.setPointSize(points);
+  group->setShownFont(serif);
+  if (!shownFirst) {
+    QCOMPARE(group->font().family(), before);
+    group->show();
+  }
+  QCOMPARE(group->font().family(), QStringLiteral("Liberation Serif"));
+  QCOMPARE(group->font().pixelSize(), pixels);
+  auto* first = group->findChildren<QRadioButton*>().constFirst();
+  QCOMPARE(first->font().pixelSize(), pixels);
+  QCOMPARE(first->y(), QFontMetrics(group->font()).height());
 }
 
 void tst_Controls::glyphSplit() {

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "principal/bitmap_button.h"
+#include "principal/first_frame.h"
 #include "principal/lazy_icon_style.h"
 #include "principal/window_session.h"
 #include "salida/output_module.h"
@@ -20,6 +21,8 @@ class tst_Start : public QObject {
   void mainWindowLoadsNoImagePlugin_data();
   void mainWindowLoadsNoImagePlugin();
   void outputModuleLoadsOnFirstUse();
+  void afterFirstFrameRunsOnceExposed_data();
+  void afterFirstFrameRunsOnceExposed();
   void readPngGivesWhatTheToolkitReads_data();
   void readPngGivesWhatTheToolkitReads();
   void lazyIconIsTheStylesIcon_data();
@@ -66,6 +69,44 @@ void tst_Start::outputModuleLoadsOnFirstUse() {
   QCOMPARE(outputModule(), module);
   for (const char* library : {"libtarnolo-salida", "libQt6Svg", "libQt6PrintSupport"})
     QVERIFY2(loaded(QLatin1String(library)), library);
+}
+
+void tst_Start::afterFirstFrameRunsOnceExposed_data() {
+  QTest::addColumn<bool>("exposedFirst");
+  QTest::newRow("asked before the window shows") << false;
+  QTest::newRow("asked once it is exposed") << true;
+}
+
+// The work runs from the event loop, once, and never before the window is exposed.
+void tst_Start::afterFirstFrameRunsOnceExposed() {
+  QFETCH(bool, exposedFirst);
+  QWidget widget;
+  widget.resize(40, 30);
+  widget.winId();  // the window exists, unexposed
+  int runs = 0;
+  bool exposedWhenRun = false;
+  const auto work = [&] {
+    ++runs;
+    exposedWhenRun = widget.windowHandle()->isExposed();
+  };
+  if (exposedFirst) {
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+  }
+  afterFirstFrame(*widget.windowHandle(), work);
+  QCOMPARE(runs, 0);
+  if (!exposedFirst) {
+    QCoreApplication::processEvents();
+    QCOMPARE(runs, 0);
+    widget.show();
+  }
+  QTRY_COMPARE(runs, 1);
+  QVERIFY(exposedWhenRun);
+  widget.hide();
+  widget.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&widget));
+  QCoreApplication::processEvents();
+  QCOMPARE(runs, 1);
 }
 
 void tst_Start::readPngGivesWhatTheToolkitReads_data() {
