@@ -1,10 +1,13 @@
-// Loading the output module. dlopen is called from the program itself, so that the program's
-// own library path (its RUNPATH) finds it: the installed program's private folder, or, for the
-// tests built here, the build tree's.
+// Loading the output module. It is looked for in the program's own library path (its RUNPATH,
+// with $ORIGIN resolved: the installed program's private folder, or the build tree's for the
+// tests built here), each folder named in full: a bare name would be searched for in the path
+// of whoever calls dlopen, which a sanitizer's runtime, intercepting it, becomes.
 #include <dlfcn.h>
 
 #include <QCoreApplication>
 #include <QFile>
+#include <cstddef>
+#include <vector>
 
 #include "salida/output_module.h"
 
@@ -14,14 +17,38 @@ namespace {
 
 constexpr const char* kModuleFile = "libtarnolo-salida.so";
 
+// The folders that the dynamic loader searches for the program's own libraries, in its order.
+std::vector<std::string> programLibraryPath() {
+  std::vector<std::string> folders;
+  void* program = dlopen(nullptr, RTLD_LAZY);
+  Dl_serinfo size{};
+  if (!program || dlinfo(program, RTLD_DI_SERINFOSIZE, &size) != 0) return folders;
+  std::vector<std::max_align_t> buffer(size.dls_size / sizeof(std::max_align_t) + 1);
+  auto* info = reinterpret_cast<Dl_serinfo*>(buffer.data());
+  if (dlinfo(program, RTLD_DI_SERINFOSIZE, info) != 0 ||
+      dlinfo(program, RTLD_DI_SERINFO, info) != 0)
+    return folders;
+  for (unsigned i = 0; i < info->dls_cnt; ++i) folders.emplace_back(info->dls_serpath[i].dls_name);
+  return folders;
+}
+
 void* openModule(std::string& why) {
-  if (void* handle = dlopen(kModuleFile, RTLD_NOW | RTLD_LOCAL)) return handle;
-  why = dlerror();
+  std::vector<std::string> candidates;
+  for (const std::string& folder : programLibraryPath())
+    if (!folder.empty()) candidates.push_back(folder + '/' + kModuleFile);
   // The program in the build tree has no library path of its own (the build tree's would end
   // in an empty entry, the working folder): it keeps the module in lib/tarnolo beside itself.
-  const QString beside =
-      QCoreApplication::applicationDirPath() + QStringLiteral("/lib/tarnolo/") + kModuleFile;
-  return dlopen(QFile::encodeName(beside).constData(), RTLD_NOW | RTLD_LOCAL);
+  candidates.push_back(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() +
+                       "/lib/tarnolo/" + kModuleFile);
+  for (const std::string& path : candidates) {
+    if (void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) return handle;
+    if (QFile::exists(QFile::decodeName(path.c_str()))) {
+      why = dlerror();  // there, but it does not load
+      return nullptr;
+    }
+  }
+  why = std::string(kModuleFile) + ": not found in the program's library path";
+  return nullptr;
 }
 
 }  // namespace
